@@ -1,0 +1,39 @@
+#pragma once
+// The class registry of in-process servers.
+//
+// A module is a shared library exporting DllGetClassObject, DllRegisterServer and DllUnregisterServer.
+// Registration writes one entry per class (class id -> module path) into the registry folder;
+// CoCreateInstance reads it, loads the module and asks its class factory. The registry folder is the
+// platform's: QUORVEL_REGISTRY names it, otherwise it is "registry" beside the running program.
+#include <string>
+#include <string_view>
+
+#include "platform/automation/Unknown.h"
+
+constexpr DWORD CLSCTX_INPROC_SERVER = 0x1;
+constexpr DWORD CLSCTX_INPROC_HANDLER = 0x2;
+constexpr DWORD CLSCTX_LOCAL_SERVER = 0x4;
+constexpr DWORD CLSCTX_REMOTE_SERVER = 0x10;
+constexpr DWORD CLSCTX_ALL = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSCTX_LOCAL_SERVER |
+                             CLSCTX_REMOTE_SERVER;
+
+// REGDB_E_CLASSNOTREG: no entry. CO_E_DLLNOTFOUND: the module cannot be loaded. CO_E_ERRORINDLL: it
+// lacks DllGetClassObject. CLASS_E_NOAGGREGATION: outer given. Otherwise what the factory answers.
+HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** out);
+HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void* reserved, REFIID iid, void** out);
+
+std::string RegistryFolder();
+HRESULT RegisterClassEntry(REFCLSID clsid, std::string_view modulePath, std::string_view name);
+HRESULT UnregisterClassEntry(REFCLSID clsid);
+// The path of the loaded module that holds the given address (for a module's DllRegisterServer).
+std::string ModulePathOf(const void* addressInModule);
+
+// What regsvr does: load the module and call its DllRegisterServer or DllUnregisterServer.
+HRESULT RegisterServerModule(std::string_view modulePath, bool unregister);
+
+// The exports of a module, for its own declarations.
+extern "C" {
+using DllGetClassObjectFn = HRESULT (*)(REFCLSID clsid, REFIID iid, void** out);
+using DllRegisterServerFn = HRESULT (*)();
+using DllUnregisterServerFn = HRESULT (*)();
+}

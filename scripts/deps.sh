@@ -1,0 +1,33 @@
+#!/usr/bin/env bash
+# Installs the Debian packages the project needs, only those still missing.
+# Usage: scripts/deps.sh build|run|dev
+set -euo pipefail
+
+build_pkgs=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
+            nlohmann-json3-dev fonts-liberation)
+run_pkgs=(xvfb x11vnc xauth)
+dev_pkgs=(imagemagick clang libclang-rt-14-dev)
+
+want=("${build_pkgs[@]}")
+case "${1:-build}" in
+  build) ;;
+  run) want+=("${run_pkgs[@]}") ;;
+  dev) want+=("${run_pkgs[@]}" "${dev_pkgs[@]}") ;;
+  *) echo "usage: $0 build|run|dev" >&2; exit 2 ;;
+esac
+
+missing=()
+for p in "${want[@]}"; do
+  status=$(dpkg-query -W -f='${Status}' "$p" 2>/dev/null || true)
+  [[ "$status" == "install ok installed" ]] || missing+=("$p")
+done
+[[ ${#missing[@]} -eq 0 ]] && exit 0
+
+if [[ $(id -u) -ne 0 ]]; then
+  echo "Missing packages; install them with: sudo apt-get install ${missing[*]}" >&2
+  exit 1
+fi
+echo "Installing ${missing[*]} ..."
+export DEBIAN_FRONTEND=noninteractive
+apt-get update -qq
+apt-get install -y -qq --no-install-recommends "${missing[@]}" >/dev/null
