@@ -12,6 +12,8 @@ void SysFreeString(BSTR text);                           // null is fine
 UINT SysStringLen(BSTR text);                            // null gives 0
 // How many strings are alive in this process; tests use it to prove every string was freed.
 long SysLiveStringCount();
+// Makes the next `count` string allocations fail, so tests can reach out-of-memory paths.
+void SysSimulateAllocFailures(unsigned count);
 
 // Owns one BSTR and frees it exactly once.
 class Bstr {

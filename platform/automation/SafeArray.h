@@ -20,9 +20,11 @@ UINT SafeArrayGetDim(SAFEARRAY* array);      // 0 for null
 HRESULT SafeArrayGetVartype(SAFEARRAY* array, VARTYPE* vt);
 HRESULT SafeArrayGetLBound(SAFEARRAY* array, UINT dim, LONG* bound);
 HRESULT SafeArrayGetUBound(SAFEARRAY* array, UINT dim, LONG* bound);
-// The element is copied out (a BSTR or VARIANT is duplicated: the caller frees the copy).
+// The element is copied out to `value` (LONG*, BSTR*, VARIANT*...), which is overwritten as it stands;
+// a BSTR or VARIANT is duplicated and the caller frees the copy.
 HRESULT SafeArrayGetElement(SAFEARRAY* array, std::span<const LONG> indices, void* value);
-// The value is copied in (a BSTR or VARIANT is duplicated; the caller keeps its own).
+// The value is copied in (a BSTR or VARIANT is duplicated; the caller keeps its own). As on the platform,
+// `value` is the element's address (LONG*, VARIANT*...), except for VT_BSTR, where it is the BSTR itself.
 HRESULT SafeArrayPutElement(SAFEARRAY* array, std::span<const LONG> indices, const void* value);
 HRESULT SafeArrayCopy(SAFEARRAY* array, SAFEARRAY** copy);
 long SafeArrayLiveCount();  // arrays alive in this process, for leak tests

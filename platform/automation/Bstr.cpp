@@ -1,0 +1,75 @@
+#include "platform/automation/Bstr.h"
+
+#include <atomic>
+#include <cstdlib>
+#include <cstring>
+#include <limits>
+#include <new>
+
+// Layout: a 32-bit byte count, the characters, a terminating zero. The BSTR points at the characters.
+namespace {
+
+std::atomic<long> g_liveStrings{0};
+std::atomic<unsigned> g_simulatedFailures{0};
+
+bool TakeSimulatedFailure() {
+  unsigned pending = g_simulatedFailures.load();
+  while (pending > 0) {
+    if (g_simulatedFailures.compare_exchange_weak(pending, pending - 1)) return true;
+  }
+  return false;
+}
+
+constexpr std::size_t kHeader = sizeof(std::uint32_t);
+
+std::uint32_t* HeaderOf(BSTR text) {
+  return reinterpret_cast<std::uint32_t*>(reinterpret_cast<char*>(text) - kHeader);
+}
+
+}  // namespace
+
+BSTR SysAllocString(const OLECHAR* text) {
+  if (!text) return nullptr;
+  std::size_t length = std::char_traits<OLECHAR>::length(text);
+  if (length > std::numeric_limits<UINT>::max()) return nullptr;
+  return SysAllocStringLen(text, static_cast<UINT>(length));
+}
+
+BSTR SysAllocStringLen(const OLECHAR* text, UINT length) {
+  // The byte count must fit the 32-bit prefix.
+  if (length > (std::numeric_limits<std::uint32_t>::max() - kHeader) / sizeof(OLECHAR) - 1) return nullptr;
+  if (TakeSimulatedFailure()) return nullptr;
+  std::size_t bytes = std::size_t{length} * sizeof(OLECHAR);
+  void* block = std::malloc(kHeader + bytes + sizeof(OLECHAR));
+  if (!block) return nullptr;
+  *static_cast<std::uint32_t*>(block) = static_cast<std::uint32_t>(bytes);
+  BSTR chars = reinterpret_cast<BSTR>(static_cast<char*>(block) + kHeader);
+  if (text)
+    std::memcpy(chars, text, bytes);
+  else
+    std::memset(chars, 0, bytes);
+  chars[length] = 0;
+  g_liveStrings.fetch_add(1);
+  return chars;
+}
+
+void SysFreeString(BSTR text) {
+  if (!text) return;
+  std::free(HeaderOf(text));
+  g_liveStrings.fetch_sub(1);
+}
+
+UINT SysStringLen(BSTR text) {
+  if (!text) return 0;
+  return *HeaderOf(text) / sizeof(OLECHAR);
+}
+
+long SysLiveStringCount() { return g_liveStrings.load(); }
+
+void SysSimulateAllocFailures(unsigned count) { g_simulatedFailures.store(count); }
+
+Bstr::Bstr(std::u16string_view text) {
+  if (text.size() > std::numeric_limits<UINT>::max()) throw std::bad_alloc();
+  m_text = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
+  if (!m_text) throw std::bad_alloc();
+}
