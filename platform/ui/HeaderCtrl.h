@@ -1,0 +1,8 @@
+#pragma once
+// CHeaderCtrl: the column header of a report-view list control (present even when hidden).
+#include "platform/ui/Wnd.h"
+
+class CHeaderCtrl : public CWnd {
+ public:
+  int GetItemCount() const;  // number of columns
+};

@@ -1,0 +1,9 @@
+#pragma once
+// CStatic: static text, sunken frames and icons.
+#include "platform/ui/Wnd.h"
+
+class CStatic : public CWnd {
+ public:
+  HICON SetIcon(HICON icon);  // for icon statics
+  HICON GetIcon() const;
+};

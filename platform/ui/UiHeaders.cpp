@@ -1,0 +1,3 @@
+// Every public header compiles on its own and together.
+#include "platform/ui/Ui.h"
+#include "platform/ui/ScriptedHost.h"
