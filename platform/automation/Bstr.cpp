@@ -73,3 +73,7 @@ Bstr::Bstr(std::u16string_view text) {
   m_text = SysAllocStringLen(text.data(), static_cast<UINT>(text.size()));
   if (!m_text) throw std::bad_alloc();
 }
+
+Bstr::Bstr(const OLECHAR* text) {
+  if (text && !(m_text = SysAllocString(text))) throw std::bad_alloc();
+}

@@ -21,6 +21,8 @@ class Bstr {
   Bstr() = default;
   explicit Bstr(BSTR owned) : m_text(owned) {}
   explicit Bstr(std::u16string_view text);  // throws std::bad_alloc when out of memory
+  // A copy of zero-terminated text (so that Bstr(u"literal") copies rather than adopts); null stays null.
+  explicit Bstr(const OLECHAR* text);
   Bstr(const Bstr&) = delete;
   Bstr& operator=(const Bstr&) = delete;
   Bstr(Bstr&& other) noexcept : m_text(std::exchange(other.m_text, nullptr)) {}
