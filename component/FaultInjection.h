@@ -1,0 +1,11 @@
+#pragma once
+// A seam for tests: make one named step of the file code fail once with a given errno, as a full disk,
+// a crash between two writes or a refused permission would (tests run as root, which no file mode
+// stops). Steps: "open" (opening a file to read), "create" (the temporary file), "write", "sync",
+// "rename". The module exports DPMCtrlInjectFault for the tests; nothing else arms it.
+#include <string_view>
+
+void InjectFault(std::string_view step, int error, int skip = 0);
+void ClearFaults();
+// 0 when the step may run; else the errno it fails with (the fault is then used up).
+int TakeFault(std::string_view step);

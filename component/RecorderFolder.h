@@ -1,0 +1,69 @@
+#pragma once
+// One simulated recorder: its folder ("drive") and the files in it.
+//
+//   identity.json   model and identity (RecorderState.h), written once
+//   settings.json   the committed settings (SettingsJson.h)
+//   state.json      clock offset, LEDs, images, scanner, barcode layout, security hashes
+//   card/           the memory card: dictation files
+//   requests/       what the recorder tool asks a running session to report (button, barcode, scanner)
+//
+// Every file is replaced atomically. A folder is a recorder when its identity.json is valid; folders
+// starting with '.' are work in progress and ignored, so a recorder appears and disappears with one
+// rename.
+#include <string>
+#include <string_view>
+#include <vector>
+
+#include "component/RecorderModel.h"
+#include "component/RecorderSettings.h"
+#include "component/RecorderState.h"
+
+struct CardFile {
+  std::string name;
+  std::uint64_t bytes;
+};
+
+class RecorderFolder {
+ public:
+  explicit RecorderFolder(std::string path) : m_path(std::move(path)) {}
+
+  // Makes a new recorder of the model in `root` (created when missing), named `name` or, when empty,
+  // after the model and its serial number. dpmCtrlFileExists when the name is taken.
+  static HRESULT Create(const std::string& root, const RecorderModel& model, std::string_view name,
+                        std::string* createdPath);
+  // Takes the recorder away (the unplugging); dpmCtrlNoDeviceConnected when it is not there.
+  HRESULT Remove() const;
+
+  const std::string& Path() const { return m_path; }
+  std::string Name() const;
+
+  HRESULT LoadIdentity(RecorderIdentity* identity) const;
+  // dpmCtrlReadDeviceConfiguration when the file is missing, damaged or of another model.
+  HRESULT LoadSettings(const RecorderModel& model, RecorderSettings* settings) const;
+  // dpmCtrlWriteDeviceConfiguration (dpmCtrlOutOfDiskSpace for a full disk); the old file stays whole.
+  HRESULT StoreSettings(const RecorderSettings& settings) const;
+  HRESULT LoadState(RecorderState* state) const;
+  HRESULT StoreState(const RecorderState& state) const;
+
+  HRESULT ListCard(std::vector<CardFile>* files) const;
+  // Empties the card in one step: the old card is moved aside first, then deleted.
+  HRESULT FormatCard() const;
+  // E_INVALIDARG for a name that is not a plain file name, dpmCtrlFileNotFound when absent.
+  HRESULT DeleteCardFile(std::string_view name) const;
+  // Stores a file beside the recorder's state (welcome screen, display image).
+  HRESULT StoreFile(std::string_view name, std::string_view content) const;
+
+  // Queues a request for a running session (the tool's side).
+  HRESULT PostRequest(std::string_view json) const;
+  // Takes every queued request, oldest first.
+  std::vector<std::string> TakeRequests() const;
+
+  std::string CardPath() const { return m_path + "/card"; }
+  std::string RequestsPath() const { return m_path + "/requests"; }
+
+ private:
+  std::string m_path;
+};
+
+// Whether a name (no folder part) may be a file on the card or in the recorder folder.
+bool IsPlainFileName(std::string_view name);

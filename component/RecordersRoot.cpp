@@ -1,0 +1,29 @@
+#include "component/RecordersRoot.h"
+
+#include <algorithm>
+#include <cstdlib>
+#include <filesystem>
+
+#include "component/RecorderFolder.h"
+
+namespace fs = std::filesystem;
+
+std::string RecordersRoot() {
+  if (const char* own = std::getenv("QUORVEL_RECORDERS"); own && *own) return own;
+  if (const char* data = std::getenv("XDG_DATA_HOME"); data && *data) return std::string(data) + "/quorvel/recorders";
+  const char* home = std::getenv("HOME");
+  return std::string(home && *home ? home : ".") + "/.local/share/quorvel/recorders";
+}
+
+std::vector<std::string> PresentRecorderFolders(const std::string& root) {
+  std::vector<std::string> folders;
+  std::error_code error;
+  for (fs::directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (name.empty() || name[0] == '.' || !it->is_directory(error)) continue;
+    RecorderIdentity identity;
+    if (SUCCEEDED(RecorderFolder(it->path().string()).LoadIdentity(&identity))) folders.push_back(it->path().string());
+  }
+  std::sort(folders.begin(), folders.end());
+  return folders;
+}

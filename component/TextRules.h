@@ -1,0 +1,16 @@
+#pragma once
+// The texts a recorder stores: which characters its display shows, and the UTF-8 form of settings files.
+#include <string>
+#include <string_view>
+
+#include "component/RecorderModel.h"
+
+// dpmCtrlInvalidCharacter for a character the display cannot show, dpmCtrlMaximumReached past
+// `maxLength` characters, else S_OK.
+HRESULT CheckDisplayText(const RecorderModel& model, std::u16string_view text, int maxLength);
+// A file-name prefix: letters A-Z and a-z, digits, '_' and '-' only.
+HRESULT CheckPrefixText(std::u16string_view text, int maxLength);
+
+std::string Utf8FromUtf16(std::u16string_view text);
+// False for malformed UTF-8 or a character outside the basic plane; *out untouched then.
+bool Utf16FromUtf8(std::string_view text, std::u16string* out);
