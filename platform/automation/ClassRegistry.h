@@ -19,6 +19,7 @@ constexpr DWORD CLSCTX_ALL = CLSCTX_INPROC_SERVER | CLSCTX_INPROC_HANDLER | CLSC
 
 // REGDB_E_CLASSNOTREG: no entry. CO_E_DLLNOTFOUND: the module cannot be loaded. CO_E_ERRORINDLL: it
 // lacks DllGetClassObject. CLASS_E_NOAGGREGATION: outer given. Otherwise what the factory answers.
+// Only in-process servers exist: a context without CLSCTX_INPROC_SERVER finds nothing (REGDB_E_CLASSNOTREG).
 HRESULT CoCreateInstance(REFCLSID clsid, IUnknown* outer, DWORD context, REFIID iid, void** out);
 HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void* reserved, REFIID iid, void** out);
 
