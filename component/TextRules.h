@@ -4,6 +4,7 @@
 #include <string_view>
 
 #include "component/RecorderModel.h"
+#include "platform/automation/Bstr.h"
 
 // dpmCtrlInvalidCharacter for a character the display cannot show, dpmCtrlMaximumReached past
 // `maxLength` characters, else S_OK.
@@ -14,3 +15,7 @@ HRESULT CheckPrefixText(std::u16string_view text, int maxLength);
 std::string Utf8FromUtf16(std::u16string_view text);
 // False for malformed UTF-8 or a character outside the basic plane; *out untouched then.
 bool Utf16FromUtf8(std::string_view text, std::u16string* out);
+
+// A BSTR as text (null reads as empty), and as a file-system path (UTF-8).
+inline std::u16string_view ViewOf(BSTR text) { return {text ? text : u"", SysStringLen(text)}; }
+inline std::string PathOf(BSTR path) { return Utf8FromUtf16(ViewOf(path)); }

@@ -1,0 +1,16 @@
+#include "component/DPMCapabilities.h"
+
+#include "platform/automation/CodePage.h"
+
+HRESULT DPMCapabilities::get_Name(BSTR* value) {
+  if (!value) return E_POINTER;
+  *value = AnsiToBstr(m_model.name);
+  return S_OK;
+}
+
+HRESULT DPMCapabilities::get_MaxKeywordVoiceCommands(LONG kind, LONG* value) {
+  if (!value) return E_POINTER;
+  if (kind != 0 && kind != 1) return E_INVALIDARG;
+  *value = kind == 0 ? m_model.maxVoiceCommandsAlphanumeric : m_model.maxVoiceCommandsWord;
+  return S_OK;
+}

@@ -1,0 +1,5 @@
+#pragma once
+// The module's count of live objects: DllCanUnloadNow and the DPMCtrlLiveObjects test hook read it.
+#include <atomic>
+
+std::atomic<long>* ModuleObjectCounter();

@@ -1,0 +1,12 @@
+#pragma once
+// One connected recorder as the session and its device objects share it. When the recorder is
+// unplugged (or the session ends) the status turns into the code every further device call gets.
+#include <string>
+
+#include "component/RecorderModel.h"
+
+struct RecorderLink {
+  std::string path;
+  const RecorderModel* model;
+  HRESULT status = S_OK;
+};
