@@ -34,6 +34,11 @@ HRESULT DPMDevice::LoadState(RecorderState* state) const {
   return Folder().LoadState(state);
 }
 
+HRESULT DPMDevice::LoadIdentity(RecorderIdentity* identity) const {
+  if (HRESULT hr = CheckConnected(); FAILED(hr)) return hr;
+  return FAILED(Folder().LoadIdentity(identity)) ? dpmCtrlReadDeviceConfiguration : S_OK;
+}
+
 HRESULT DPMDevice::GetDeviceSettings(IDPMDeviceSettings** settings) {
   if (!settings) return E_POINTER;
   *settings = nullptr;
@@ -111,8 +116,7 @@ HRESULT DPMDevice::GetFirmwareVersion(BSTR* version) {
   if (!version) return E_POINTER;
   *version = nullptr;
   RecorderIdentity identity;
-  if (HRESULT hr = CheckConnected(); FAILED(hr)) return hr;
-  if (HRESULT hr = Folder().LoadIdentity(&identity); FAILED(hr)) return dpmCtrlReadDeviceConfiguration;
+  if (HRESULT hr = LoadIdentity(&identity); FAILED(hr)) return hr;
   return NewText(identity.firmwareVersion, version);
 }
 
@@ -120,8 +124,7 @@ HRESULT DPMDevice::GetMACAddress(BSTR* address) {
   if (!address) return E_POINTER;
   *address = nullptr;
   RecorderIdentity identity;
-  if (HRESULT hr = CheckConnected(); FAILED(hr)) return hr;
-  if (HRESULT hr = Folder().LoadIdentity(&identity); FAILED(hr)) return dpmCtrlReadDeviceConfiguration;
+  if (HRESULT hr = LoadIdentity(&identity); FAILED(hr)) return hr;
   return NewText(identity.macAddress, address);
 }
 
@@ -182,16 +185,14 @@ HRESULT DPMDevice::GetOEMString(BSTR* text) {
   if (!text) return E_POINTER;
   *text = nullptr;
   RecorderIdentity identity;
-  if (HRESULT hr = CheckConnected(); FAILED(hr)) return hr;
-  if (HRESULT hr = Folder().LoadIdentity(&identity); FAILED(hr)) return dpmCtrlReadDeviceConfiguration;
+  if (HRESULT hr = LoadIdentity(&identity); FAILED(hr)) return hr;
   return NewText(identity.oemString, text);
 }
 
 HRESULT DPMDevice::GetBuildNumber(LONG* build) {
   if (!build) return E_POINTER;
   RecorderIdentity identity;
-  if (HRESULT hr = CheckConnected(); FAILED(hr)) return hr;
-  if (HRESULT hr = Folder().LoadIdentity(&identity); FAILED(hr)) return dpmCtrlReadDeviceConfiguration;
+  if (HRESULT hr = LoadIdentity(&identity); FAILED(hr)) return hr;
   *build = identity.buildNumber;
   return S_OK;
 }

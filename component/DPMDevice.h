@@ -51,6 +51,7 @@ class DPMDevice : public ComObject<DPMDevice, DualInterface<IDPMDevice>> {
   // S_OK while the recorder is connected and its folder still there.
   HRESULT CheckConnected() const;
   HRESULT LoadState(RecorderState* state) const;
+  HRESULT LoadIdentity(RecorderIdentity* identity) const;
   HRESULT PutImage(BSTR path, bool welcome);
   RecorderFolder Folder() const { return RecorderFolder(m_link->path); }
   const RecorderModel& Model() const { return *m_link->model; }
