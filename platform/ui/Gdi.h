@@ -23,6 +23,9 @@ class CFont {
   BOOL CreatePointFont(int pointSizeTenths, const char* faceName);
   BOOL CreateFont(int heightPixels, BOOL bold, const char* faceName);
   void DeleteObject();
+  // Takes ownership of a handle / gives it up.
+  BOOL Attach(HFONT font);
+  HFONT Detach();
   HFONT GetSafeHandle() const { return m_hFont; }
   operator HFONT() const { return m_hFont; }
   // Face and size of any font handle (an empty face for null).

@@ -27,6 +27,8 @@ constexpr WORD LOWORD(std::uintptr_t v) { return static_cast<WORD>(v & 0xFFFF); 
 constexpr WORD HIWORD(std::uintptr_t v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
 constexpr WPARAM MAKEWPARAM(unsigned lo, unsigned hi) { return static_cast<WPARAM>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)); }
 constexpr LPARAM MAKELPARAM(unsigned lo, unsigned hi) { return static_cast<LPARAM>((lo & 0xFFFF) | ((hi & 0xFFFF) << 16)); }
+constexpr int GET_X_LPARAM(LPARAM l) { return static_cast<SHORT>(l & 0xFFFF); }
+constexpr int GET_Y_LPARAM(LPARAM l) { return static_cast<SHORT>((l >> 16) & 0xFFFF); }
 constexpr COLORREF RGB(unsigned r, unsigned g, unsigned b) { return (r & 0xFF) | ((g & 0xFF) << 8) | ((b & 0xFF) << 16); }
 constexpr BYTE GetRValue(COLORREF c) { return static_cast<BYTE>(c & 0xFF); }
 constexpr BYTE GetGValue(COLORREF c) { return static_cast<BYTE>((c >> 8) & 0xFF); }

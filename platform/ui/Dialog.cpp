@@ -1,0 +1,508 @@
+#include "platform/ui/Dialog.h"
+
+#include <QApplication>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDialog>
+#include <QEventLoop>
+#include <QGroupBox>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMenu>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTableWidget>
+#include <cmath>
+#include <map>
+
+#include "platform/ui/Button.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/ListBox.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MessageQueue.h"
+#include "platform/ui/WinApp.h"
+#include "platform/ui/internal/WindowState.h"
+
+namespace {
+
+std::map<UINT, DialogTemplate>& Templates() {
+  static std::map<UINT, DialogTemplate> templates;
+  return templates;
+}
+
+// Keys reach the dialog as messages; Qt's own Enter and Escape handling stays out.
+class DialogWidget : public QDialog {
+ public:
+  using QDialog::QDialog;
+
+ protected:
+  void keyPressEvent(QKeyEvent* e) override { e->ignore(); }
+};
+
+class ManualCheckBox : public QCheckBox {
+ public:
+  using QCheckBox::QCheckBox;
+
+ protected:
+  void nextCheckState() override {}  // a non-automatic box changes only when code sets it
+};
+
+class AutoRadioButton : public QRadioButton {
+ public:
+  using QRadioButton::QRadioButton;
+
+ protected:
+  void nextCheckState() override { setChecked(true); }
+};
+
+std::vector<QEventLoop*>& ModalLoops() {
+  static std::vector<QEventLoop*> loops;
+  return loops;
+}
+
+QWidget* MakeWidget(const ControlTemplate& c, QWidget* parent) {
+  QString text = ui::ToQt(c.text);
+  switch (c.kind) {
+    case ControlKind::PushButton:
+    case ControlKind::DefPushButton: {
+      auto* b = new QPushButton(text, parent);
+      b->setAutoDefault(false);
+      b->setDefault(c.kind == ControlKind::DefPushButton);
+      return b;
+    }
+    case ControlKind::CheckBox:
+    case ControlKind::AutoCheckBox: {
+      QCheckBox* b = c.kind == ControlKind::CheckBox ? new ManualCheckBox(text, parent) : new QCheckBox(text, parent);
+      if (c.style & BS_LEFTTEXT) b->setLayoutDirection(Qt::RightToLeft);
+      return b;
+    }
+    case ControlKind::RadioButton: {
+      auto* b = new AutoRadioButton(text, parent);
+      b->setAutoExclusive(false);
+      if (c.style & BS_LEFTTEXT) b->setLayoutDirection(Qt::RightToLeft);
+      return b;
+    }
+    case ControlKind::GroupBox: {
+      auto* g = new QGroupBox(text, parent);
+      g->setAttribute(Qt::WA_TransparentForMouseEvents);
+      g->setFocusPolicy(Qt::NoFocus);
+      return g;
+    }
+    case ControlKind::Static:
+    case ControlKind::Icon: {
+      auto* l = new QLabel(text, parent);
+      l->setTextFormat(Qt::PlainText);
+      l->setWordWrap(c.kind == ControlKind::Static);
+      Qt::Alignment h = (c.style & SS_CENTER) == SS_CENTER && !(c.style & SS_RIGHT) ? Qt::AlignHCenter
+                        : (c.style & SS_RIGHT) ? Qt::AlignRight : Qt::AlignLeft;
+      l->setAlignment(h | ((c.style & SS_CENTERIMAGE) ? Qt::AlignVCenter : Qt::AlignTop));
+      if (c.style & SS_SUNKEN) l->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+      return l;
+    }
+    case ControlKind::Edit: {
+      if (c.style & ES_MULTILINE) {
+        auto* p = new QPlainTextEdit(parent);
+        p->setReadOnly(c.style & ES_READONLY);
+        if (!(c.style & WS_BORDER)) p->setFrameShape(QFrame::NoFrame);
+        return p;
+      }
+      QLineEdit* e = ui::NewLineEdit(c.style, parent);
+      e->setText(text);
+      return e;
+    }
+    case ControlKind::ComboBox: {
+      auto* combo = new QComboBox(parent);
+      bool editable = (c.style & CBS_DROPDOWNLIST) == CBS_DROPDOWN || (c.style & CBS_DROPDOWNLIST) == CBS_SIMPLE;
+      combo->setEditable(editable);
+      if (editable) {
+        combo->setInsertPolicy(QComboBox::NoInsert);
+        combo->setCompleter(nullptr);
+      }
+      return combo;
+    }
+    case ControlKind::ListBox: {
+      auto* list = new QListWidget(parent);
+      list->setSelectionMode(QAbstractItemView::SingleSelection);
+      list->setUniformItemSizes(true);
+      return list;
+    }
+    case ControlKind::ListView: return ui::NewListView(c.style, parent);
+  }
+  return new QWidget(parent);
+}
+
+bool IsCaptioned(ControlKind kind) {
+  switch (kind) {
+    case ControlKind::Edit:
+    case ControlKind::ComboBox:
+    case ControlKind::ListBox:
+    case ControlKind::ListView: return false;
+    default: return true;
+  }
+}
+
+// The text a screen reader announces for a control without caption: its label in the template, else
+// the static text to its left on the same line, else the one just above it.
+std::string LabelFor(const ControlTemplate& control, const std::vector<ControlTemplate>& all) {
+  if (!control.label.empty()) return control.label;
+  const ControlTemplate* best = nullptr;
+  const DlgRect& r = control.rect;
+  for (const ControlTemplate& s : all) {
+    if (s.kind != ControlKind::Static || s.text.empty()) continue;
+    const DlgRect& q = s.rect;
+    bool sameLine = q.y < r.y + r.cy && r.y < q.y + q.cy;
+    if (sameLine && q.x + q.cx <= r.x + 2 && (!best || q.x > best->rect.x)) best = &s;
+  }
+  if (best) return best->text;
+  for (const ControlTemplate& s : all) {
+    if (s.kind != ControlKind::Static || s.text.empty()) continue;
+    const DlgRect& q = s.rect;
+    bool overlapsX = q.x < r.x + r.cx && r.x < q.x + q.cx;
+    if (overlapsX && q.y + q.cy <= r.y + 2 && (!best || q.y > best->rect.y)) best = &s;
+  }
+  return best ? best->text : std::string();
+}
+
+QFont DialogFont(const DialogTemplate& tpl) {
+  QFont font(ui::ToQt(MapFontFace(tpl.fontFace)));
+  font.setPointSize(tpl.pointSize > 0 ? tpl.pointSize : 8);
+  return font;
+}
+
+int Scale(int units, int base, int divisor) {
+  return static_cast<int>(std::lround(static_cast<double>(units) * base / divisor));
+}
+
+HWND FirstTabStop(HWND dialog) {
+  for (HWND child : dialog->children) {
+    QWidget* w = child->widget;
+    if (w && w->isVisible() && w->isEnabled() && w->focusPolicy() != Qt::NoFocus &&
+        child->kind != ControlKind::Static && child->kind != ControlKind::GroupBox)
+      return child;
+  }
+  return nullptr;
+}
+
+HWND DefaultButton(HWND dialog) {
+  for (HWND child : dialog->children)
+    if (child->kind == ControlKind::DefPushButton && child->windowKind == WindowKind::Control) return child;
+  return nullptr;
+}
+
+}  // namespace
+
+namespace ui {
+int BaseUnitX(const QFont& font) {
+  QFontMetrics fm(font);
+  int width = fm.horizontalAdvance(QStringLiteral("ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz"));
+  return (width / 26 + 1) / 2;
+}
+int BaseUnitY(const QFont& font) { return QFontMetrics(font).height(); }
+
+void HandleQuit(int exitCode) {
+  if (!ModalLoops().empty()) {
+    ModalLoops().back()->exit(-1);
+    PostQuitMessage(exitCode);  // the outer runs end too
+  } else if (QCoreApplication::instance()) {
+    QCoreApplication::exit(exitCode);
+  }
+}
+}  // namespace ui
+
+void RegisterDialogTemplate(DialogTemplate tpl) { Templates()[tpl.id] = std::move(tpl); }
+const DialogTemplate* FindDialogTemplate(UINT id) {
+  auto it = Templates().find(id);
+  return it == Templates().end() ? nullptr : &it->second;
+}
+
+CDialog::CDialog(const DialogTemplate& tpl, CWnd* parent) : m_pParentWnd(parent), m_template(tpl) {}
+CDialog::CDialog(UINT templateId, CWnd* parent) : m_pParentWnd(parent) {
+  if (const DialogTemplate* tpl = FindDialogTemplate(templateId)) m_template = *tpl;
+  else m_template.id = templateId;
+}
+CDialog::~CDialog() = default;
+
+void CDialog::MapDialogRect(LPRECT rect) const {
+  QFont font = ui::IsLive(m_hWnd) ? m_hWnd->widget->font() : DialogFont(m_template);
+  int bx = ui::BaseUnitX(font);
+  int by = ui::BaseUnitY(font);
+  *rect = RECT{Scale(rect->left, bx, 4), Scale(rect->top, by, 8), Scale(rect->right, bx, 4), Scale(rect->bottom, by, 8)};
+}
+
+BOOL CDialog::CreateFromTemplate(CWnd* parent, bool modal) {
+  if (ui::IsLive(m_hWnd) || m_template.cx <= 0) return FALSE;
+  if (parent) m_pParentWnd = parent;
+  HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+  QWidget* ownerWidget = ui::IsLive(owner) ? owner->widget->window() : nullptr;
+  Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
+  if (m_template.style & WS_CAPTION) flags |= Qt::WindowTitleHint;
+  if (m_template.style & WS_SYSMENU) flags |= Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint;
+  if (m_template.style & WS_MINIMIZEBOX) flags |= Qt::WindowMinimizeButtonHint;
+  if (!(m_template.style & WS_CAPTION)) flags |= Qt::FramelessWindowHint;
+  auto* widget = new DialogWidget(ownerWidget, flags);
+  widget->setObjectName(QString::number(m_template.id));
+  widget->setWindowTitle(ui::ToQt(m_template.caption));
+  widget->setFont(DialogFont(m_template));
+  widget->setModal(false);
+  HWND hwnd = ui::NewWindow(widget, WindowKind::Dialog, ControlKind::Static, static_cast<int>(m_template.id),
+                            m_template.style, m_template.exStyle, owner);
+  hwnd->owned = true;
+  hwnd->attached = this;
+  m_hWnd = hwnd;
+  m_modal = modal;
+  m_ended = false;
+  m_result = -1;
+
+  RECT size{0, 0, m_template.cx, m_template.cy};
+  MapDialogRect(&size);
+  if (m_template.style & WS_THICKFRAME) widget->resize(size.right, size.bottom);
+  else widget->setFixedSize(size.right, size.bottom);
+
+  HWND groupHead = nullptr;
+  std::vector<HWND> groupBoxes;
+  for (const ControlTemplate& c : m_template.controls) {
+    QWidget* w = MakeWidget(c, widget);
+    RECT r{c.rect.x, c.rect.y, c.rect.x + c.rect.cx, c.rect.y + c.rect.cy};
+    MapDialogRect(&r);
+    int height = r.bottom - r.top;
+    if (auto* combo = qobject_cast<QComboBox*>(w)) {
+      // The template's height includes the dropped list.
+      int field = combo->sizeHint().height();
+      int itemHeight = QFontMetrics(widget->font()).height() + 2;
+      combo->setMaxVisibleItems(std::max(1, (height - field) / std::max(1, itemHeight)));
+      height = field;
+    }
+    w->setGeometry(r.left, r.top, r.right - r.left, height);
+    w->setObjectName(QString::number(c.id));
+    DWORD style = c.style | WS_CHILD | (c.visible ? WS_VISIBLE : 0) | (c.enabled ? 0 : WS_DISABLED);
+    HWND control = ui::NewWindow(w, WindowKind::Control, c.kind, c.id, style, c.exStyle, hwnd);
+    if (c.kind == ControlKind::RadioButton) {
+      if ((c.style & WS_GROUP) || !groupHead) groupHead = control;
+      control->groupHead = groupHead;
+    } else if (c.style & WS_GROUP) {
+      groupHead = nullptr;
+    } else if (c.kind != ControlKind::RadioButton) {
+      groupHead = nullptr;
+    }
+    if (c.kind == ControlKind::GroupBox) groupBoxes.push_back(control);
+    if (!IsCaptioned(c.kind) || c.text.empty()) {
+      std::string label = LabelFor(c, m_template.controls);
+      if (!label.empty()) w->setAccessibleName(ui::ToQt(label));
+    }
+    ui::ConfigureControl(control);
+    if (c.kind == ControlKind::ListView) ui::ApplyListFont(control);
+    if (qobject_cast<QComboBox*>(w)) {
+      for (const std::string& entry : c.entries) {
+        CComboBox* box = static_cast<CComboBox*>(CWnd::FromHandle(control));
+        box->AddString(entry);
+      }
+    } else if (qobject_cast<QListWidget*>(w)) {
+      for (const std::string& entry : c.entries) static_cast<CListBox*>(CWnd::FromHandle(control))->AddString(entry);
+    }
+    w->setEnabled(c.enabled);
+    w->setVisible(c.visible);
+  }
+  for (HWND box : groupBoxes) box->widget->lower();
+
+  CenterWindow();
+  BOOL focusDefault = static_cast<BOOL>(SendMessage(WM_INITDIALOG, 0, 0));
+  if (!ui::IsLive(hwnd)) return FALSE;
+  bool show = modal ? !m_ended : (m_template.style & WS_VISIBLE) && !m_ended;
+  if (show) {
+    if (modal) widget->setWindowModality(Qt::ApplicationModal);
+    widget->show();
+    widget->raise();
+    widget->activateWindow();
+  }
+  if (focusDefault && ui::IsLive(hwnd)) {
+    if (HWND first = FirstTabStop(hwnd)) ::SetFocus(first);
+  }
+  return TRUE;
+}
+
+INT_PTR CDialog::DoModal() {
+  HookApartmentToEventLoop();
+  if (!CreateFromTemplate(m_pParentWnd, true)) return -1;
+  HWND hwnd = m_hWnd;
+  if (!m_ended) {
+    QEventLoop loop;
+    m_loop = &loop;
+    ModalLoops().push_back(&loop);
+    int code = loop.exec();
+    ModalLoops().pop_back();
+    m_loop = nullptr;
+    if (!m_ended) m_result = code;
+  }
+  int result = m_result;
+  if (ui::IsLive(hwnd)) {
+    hwnd->widget->hide();
+    ui::Destroy(hwnd);
+  }
+  return result;
+}
+
+BOOL CDialog::Create(CWnd* parent) {
+  HookApartmentToEventLoop();
+  return CreateFromTemplate(parent, false);
+}
+
+BOOL CDialog::Create(UINT templateId, CWnd* parent) {
+  if (const DialogTemplate* tpl = FindDialogTemplate(templateId)) m_template = *tpl;
+  return Create(parent);
+}
+
+void CDialog::EndDialog(int result) {
+  m_result = result;
+  m_ended = true;
+  if (m_loop) static_cast<QEventLoop*>(m_loop)->exit(result);
+  if (ui::IsLive(m_hWnd) && m_hWnd->widget) m_hWnd->widget->hide();
+}
+
+BOOL CDialog::OnInitDialog() {
+  UpdateData(FALSE);
+  return TRUE;
+}
+
+void CDialog::OnOK() {
+  if (!UpdateData(TRUE)) return;
+  EndDialog(IDOK);
+}
+
+void CDialog::OnCancel() { EndDialog(IDCANCEL); }
+
+BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+  if (CWnd::OnCommand(wParam, lParam)) return TRUE;
+  if (HIWORD(wParam) != BN_CLICKED) return FALSE;
+  switch (LOWORD(wParam)) {
+    case IDOK: OnOK(); return TRUE;
+    case IDCANCEL: OnCancel(); return TRUE;
+    case ID_HELP:
+      if (CWinApp* app = AfxGetApp()) app->OnHelp();
+      return TRUE;
+    default: return FALSE;
+  }
+}
+
+LRESULT CDialog::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
+  if (message == WM_CLOSE) {
+    // The dialog manager turns the close box into the Cancel command.
+    SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+    return 0;
+  }
+  return CWnd::DefWindowProc(message, wParam, lParam);
+}
+
+BOOL CDialog::PreTranslateMessage(MSG* pMsg) { return IsDialogMessage(pMsg); }
+
+BOOL CDialog::IsDialogMessage(MSG* pMsg) {
+  if (!pMsg || !ui::IsLive(m_hWnd)) return FALSE;
+  if (pMsg->message == WM_SYSKEYDOWN && pMsg->wParam == VK_SPACE) {
+    CMenu* menu = GetSystemMenu(FALSE);
+    if (!menu) return FALSE;
+    QMenu popup(m_hWnd->widget);
+    for (const CMenu::Item& item : menu->Items()) {
+      if (item.flags & MF_SEPARATOR) {
+        popup.addSeparator();
+      } else {
+        UINT id = static_cast<UINT>(item.id);
+        HWND self = m_hWnd;
+        QAction* action = popup.addAction(ui::ToQt(item.text));
+        action->setEnabled(!(item.flags & MF_GRAYED));
+        QObject::connect(action, &QAction::triggered, [self, id] { ::PostMessage(self, WM_SYSCOMMAND, id, 0); });
+      }
+    }
+    popup.addSeparator();
+    HWND self = m_hWnd;
+    QObject::connect(popup.addAction(QStringLiteral("Close")), &QAction::triggered,
+                     [self] { ::PostMessage(self, WM_SYSCOMMAND, SC_CLOSE, 0); });
+    popup.exec(m_hWnd->widget->mapToGlobal(QPoint(0, 0)));
+    return TRUE;
+  }
+  if (pMsg->message != WM_KEYDOWN) return FALSE;
+  HWND focus = ::GetFocus();
+  UINT code = ui::IsLive(focus) ? static_cast<UINT>(::SendMessage(focus, WM_GETDLGCODE, pMsg->wParam,
+                                                                  reinterpret_cast<LPARAM>(pMsg)))
+                                : 0;
+  bool ctrl = GetKeyState(VK_CONTROL) < 0;
+  switch (static_cast<int>(pMsg->wParam)) {
+    case VK_TAB:
+      if (code & (DLGC_WANTTAB | DLGC_WANTALLKEYS)) return FALSE;
+      if (ctrl) return FALSE;
+      if (GetKeyState(VK_SHIFT) < 0) PrevDlgCtrl();
+      else NextDlgCtrl();
+      return TRUE;
+    case VK_RETURN: {
+      if (code & DLGC_WANTALLKEYS) return FALSE;
+      HWND target = ui::IsLive(focus) && (focus->kind == ControlKind::PushButton || focus->kind == ControlKind::DefPushButton) &&
+                            focus->windowKind == WindowKind::Control
+                        ? focus
+                        : nullptr;
+      int id = target ? target->id : static_cast<int>(LOWORD(GetDefID()));
+      HWND button = ::GetDlgItem(m_hWnd, id);
+      if (ui::IsLive(button) && !::IsWindowEnabled(button)) return TRUE;
+      SendMessage(WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(id), BN_CLICKED), reinterpret_cast<LPARAM>(button));
+      return TRUE;
+    }
+    case VK_ESCAPE:
+      if (code & DLGC_WANTALLKEYS) return FALSE;
+      SendMessage(WM_COMMAND, MAKEWPARAM(IDCANCEL, BN_CLICKED), 0);
+      return TRUE;
+    case VK_F1:
+      SendMessage(WM_COMMAND, MAKEWPARAM(ID_HELP, BN_CLICKED), 0);
+      return TRUE;
+    default: return FALSE;
+  }
+}
+
+namespace {
+void MoveFocus(HWND dialog, bool forward) {
+  std::vector<HWND> stops;
+  for (HWND child : dialog->children) {
+    QWidget* w = child->widget;
+    if (w && w->isVisible() && w->isEnabled() && (w->focusPolicy() & Qt::TabFocus) &&
+        child->kind != ControlKind::Static && child->kind != ControlKind::GroupBox)
+      stops.push_back(child);
+  }
+  if (stops.empty()) return;
+  HWND focus = ::GetFocus();
+  auto it = std::find(stops.begin(), stops.end(), focus);
+  size_t n = stops.size();
+  size_t next = it == stops.end() ? (forward ? 0 : n - 1)
+                                  : (static_cast<size_t>(it - stops.begin()) + (forward ? 1 : n - 1)) % n;
+  HWND target = stops[next];
+  target->widget->setFocus(forward ? Qt::TabFocusReason : Qt::BacktabFocusReason);
+  if (target->kind == ControlKind::Edit) ::SendMessage(target, EM_SETSEL, 0, -1);
+}
+}  // namespace
+
+void CDialog::NextDlgCtrl() {
+  if (ui::IsLive(m_hWnd)) MoveFocus(m_hWnd, true);
+}
+void CDialog::PrevDlgCtrl() {
+  if (ui::IsLive(m_hWnd)) MoveFocus(m_hWnd, false);
+}
+void CDialog::GotoDlgCtrl(CWnd* control) {
+  if (!control) return;
+  control->SetFocus();
+  if (ui::IsLive(control->m_hWnd) && control->m_hWnd->kind == ControlKind::Edit)
+    ::SendMessage(control->m_hWnd, EM_SETSEL, 0, -1);
+}
+
+void CDialog::SetDefID(UINT id) {
+  if (!ui::IsLive(m_hWnd)) return;
+  for (HWND child : m_hWnd->children) {
+    auto* b = qobject_cast<QPushButton*>(child->widget.data());
+    if (!b) continue;
+    bool isDefault = child->id == static_cast<int>(id);
+    b->setDefault(isDefault);
+    child->kind = isDefault ? ControlKind::DefPushButton : ControlKind::PushButton;
+  }
+}
+
+DWORD CDialog::GetDefID() const {
+  HWND button = ui::IsLive(m_hWnd) ? DefaultButton(m_hWnd) : nullptr;
+  return static_cast<DWORD>(button ? button->id : IDOK);
+}

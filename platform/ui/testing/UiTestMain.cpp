@@ -1,0 +1,15 @@
+// main() for tests of windows: runs every test with one QApplication on the offscreen platform
+// (unless QT_QPA_PLATFORM chooses another).
+#include <gtest/gtest.h>
+
+#include <QApplication>
+#include <cstdlib>
+
+int main(int argc, char** argv) {
+  if (!std::getenv("QT_QPA_PLATFORM")) setenv("QT_QPA_PLATFORM", "offscreen", 1);
+  QApplication application(argc, argv);
+  ::testing::InitGoogleTest(&argc, argv);
+  int result = RUN_ALL_TESTS();
+  QCoreApplication::sendPostedEvents(nullptr, QEvent::DeferredDelete);
+  return result;
+}
