@@ -1,0 +1,18 @@
+#pragma once
+// The About box, opened by the application's Help command.
+#include "platform/ui/Dialog.h"
+
+class CAboutDlg : public CDialog {
+ public:
+  static constexpr int kIconId = 1236;
+  static constexpr int kVersionId = 1235;
+
+  CAboutDlg();
+  ~CAboutDlg() override;
+
+ protected:
+  BOOL OnInitDialog() override;
+
+ private:
+  HICON m_hIcon = nullptr;
+};

@@ -1,0 +1,5 @@
+#pragma once
+// Dialog template 102, the main window.
+#include "platform/ui/DialogTemplate.h"
+
+const DialogTemplate& MainDlgTemplate();

@@ -1,0 +1,274 @@
+#include "app/MarnCtrlDlg.h"
+
+#include "app/MainDlgTemplate.h"
+#include "app/Resources.h"
+#include "device/DpmIds.h"
+#include "device/IDPMFileList.h"
+#include "device/ResultNames.h"
+#include "platform/automation/Bstr.h"
+#include "platform/automation/ClassRegistry.h"
+#include "platform/automation/CodePage.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/Gdi.h"
+#include "platform/ui/Menu.h"
+#include "platform/ui/MessageQueue.h"
+
+namespace {
+
+// Posted to itself: a closed maintenance window is deleted once the handler that closed it is done.
+constexpr UINT WM_DELETE_RETIRED_DEVICE_DLG = WM_APP + 1;
+
+const char* DeviceStatusText(LONG status) {
+  switch (status) {
+    case 0: return "Disconnected";
+    case 1: return "Connected";
+    case 2: return "Ready";
+    default: return "Unknown";
+  }
+}
+
+const char* ScannerStatusText(LONG status) {
+  switch (status) {
+    case 0: return "";
+    case 1: return "Barcode Scanner connected";
+    default: return "Unknown Barcode Scanner status";
+  }
+}
+
+}  // namespace
+
+CMarnCtrlDlg::CMarnCtrlDlg(CWnd* parent) : CDialog(MainDlgTemplate(), parent) {
+  m_hIcon = LoadResourceIcon(IDR_MAINFRAME);
+  MapHandlers();
+}
+
+// The sink goes before the component it listens to, and both before the apartment ends.
+CMarnCtrlDlg::~CMarnCtrlDlg() {
+  if (IsWindow()) DestroyWindow();
+  if (m_pEventSink && m_pControl) {
+    m_pEventSink->Detach(m_pControl.Get());
+    m_pEventSink.reset();
+  }
+  if (m_pControl) m_pControl.Reset();
+  m_retiredDeviceDlg.reset();
+  m_pDeviceDlg.reset();
+  if (m_hIcon) DestroyIcon(m_hIcon);
+}
+
+void CMarnCtrlDlg::MapHandlers() {
+  MapClicked(1000, &CMarnCtrlDlg::OnInitialize);
+  MapClicked(1015, &CMarnCtrlDlg::OnSetupDevice);
+  MapClicked(1199, &CMarnCtrlDlg::OnFormatSetTime);
+  MapClicked(1013, &CMarnCtrlDlg::OnClearEventLog);
+  MapClicked(1014, &CMarnCtrlDlg::OnClearResultLog);
+  MapClicked(1156, &CMarnCtrlDlg::OnGetStatus);
+  MapMessage(WM_QUERYDRAGICON, &CMarnCtrlDlg::OnQueryDragIcon);
+  MapMessage(WM_DELETE_RETIRED_DEVICE_DLG, &CMarnCtrlDlg::OnDeleteRetiredDeviceDlg);
+}
+
+void CMarnCtrlDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, 1106, m_destFileList);
+  DDX_Control(pDX, 1104, m_sourceFileList);
+  DDX_Control(pDX, 1050, m_formatBox);
+  DDX_Control(pDX, 1015, m_setupDeviceButton);
+  DDX_Control(pDX, 1012, m_eventLog);
+  DDX_Control(pDX, 1002, m_resultLog);
+  DDX_Text(pDX, 1003, m_sourcePath);
+  DDX_Text(pDX, 1004, m_destPath);
+  DDX_Check(pDX, 1010, m_delayed);
+  DDX_Text(pDX, 1108, m_customFormatName);
+  DDX_Text(pDX, 1155, m_strDeviceStatus);
+  DDX_Text(pDX, 1163, m_strScannerStatus);
+  DDX_Check(pDX, 1021, m_isDictation);
+  DDX_Check(pDX, 1022, m_isInstruction);
+  DDX_Text(pDX, 1019, m_password);
+  DDX_Text(pDX, 1188, m_newFileName);
+  DDX_Control(pDX, 1084, m_recordingFormatBox);
+  DDX_Control(pDX, 1199, m_formatButton);
+}
+
+BOOL CMarnCtrlDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+
+  const std::string about = LoadResourceString(IDS_ABOUTBOX);
+  if (CMenu* systemMenu = GetSystemMenu(FALSE); systemMenu && !about.empty()) {
+    systemMenu->AppendMenu(MF_SEPARATOR);
+    systemMenu->AppendMenu(MF_STRING, IDM_ABOUTBOX, about.c_str());
+  }
+  SetIcon(m_hIcon, TRUE);
+  SetIcon(m_hIcon, FALSE);
+  m_nLogCounter = 0;
+
+  const HRESULT created = CoCreateInstance(CLSID_DPMControl, nullptr, CLSCTX_ALL, IID_IDPMControl,
+                                           m_pControl.ReleaseAndGetVoidAddress());
+  if (FAILED(created)) {
+    m_pControl = nullptr;
+    MessageBox("ERROR: CoCreateInstance() failed - DPMCtrl.dll not registered!", nullptr, MB_OK);
+    PostQuitMessage(0);
+  }
+
+  m_pEventSink = std::make_unique<CEventSink>(this);
+  if (FAILED(m_pEventSink->Attach(m_pControl.Get()))) {
+    m_pEventSink.reset();
+    LogText("DispEventAdvise failed");
+    return FALSE;
+  }
+
+  m_formatBox.SetCurSel(0);
+  EnableDeviceButtons(FALSE);
+  return TRUE;
+}
+
+void CMarnCtrlDlg::OnSysCommand(UINT id, LPARAM lParam) {
+  if ((id & 0xFFF0) == IDM_ABOUTBOX) return;
+  CDialog::OnSysCommand(id, lParam);
+}
+
+LRESULT CMarnCtrlDlg::OnQueryDragIcon(WPARAM, LPARAM) { return reinterpret_cast<LRESULT>(m_hIcon); }
+
+void CMarnCtrlDlg::EnableDeviceButtons(BOOL enable) {
+  m_setupDeviceButton.EnableWindow(enable);
+  m_formatButton.EnableWindow(enable);
+}
+
+std::string CMarnCtrlDlg::GetResultName(HRESULT code) { return ::GetResultName(code); }
+
+std::string CMarnCtrlDlg::GetButtonName(LONG button) { return ::GetButtonName(button); }
+
+void CMarnCtrlDlg::AppendLine(CListBox& list, const std::string& line, int maxLines) {
+  if (!list.GetSafeHwnd()) return;
+  list.AddString(line);
+  list.SetCurSel(list.GetCount() - 1);
+  if (list.GetCount() > maxLines) list.DeleteString(0);
+}
+
+void CMarnCtrlDlg::LogResult(HRESULT result) { LogText(GetResultName(result)); }
+
+void CMarnCtrlDlg::LogText(const std::string& text) {
+  const std::string line = std::to_string(m_nLogCounter) + " " + text;
+  ++m_nLogCounter;
+  AppendLine(m_resultLog, line, kResultLines);
+}
+
+void CMarnCtrlDlg::LogEvent(const std::string& line) {
+  AppendLine(m_eventLog, line, kEventLines);
+  EnableDeviceButtons(!(m_pEventSink && m_pEventSink->ConnectedDevices() == 0));
+}
+
+void CMarnCtrlDlg::OnInitialize() {
+  if (!m_pControl) return;
+  LogResult(m_pControl->Initialize(0));
+  RefreshStatus();
+}
+
+// Stops at the first failing call and leaves the window as it was.
+void CMarnCtrlDlg::RefreshStatus() {
+  if (!m_pControl) return;
+  m_strDeviceStatus.clear();
+  LONG status = 0;
+  HRESULT hr = m_pControl->get_DeviceStatus(&status);
+  LogResult(hr);
+  if (FAILED(hr)) return;
+  m_strDeviceStatus = DeviceStatusText(status);
+
+  LONG scanner = 0;
+  hr = m_pControl->get_BarcodeScannerStatus(&scanner);
+  LogResult(hr);
+  if (FAILED(hr)) return;
+  m_strScannerStatus = ScannerStatusText(scanner);
+  UpdateData(FALSE);
+}
+
+void CMarnCtrlDlg::OnGetStatus() { RefreshStatus(); }
+
+void CMarnCtrlDlg::OnClearEventLog() { m_eventLog.ResetContent(); }
+
+void CMarnCtrlDlg::OnClearResultLog() { m_resultLog.ResetContent(); }
+
+bool CMarnCtrlDlg::OpenDeviceDlg(bool maintenanceMode) {
+  if (m_pDeviceDlg && m_pDeviceDlg->IsWindow()) return false;
+  m_pDeviceDlg = std::make_unique<CMarnDeviceDlg>(this);
+  m_pDeviceDlg->m_maintenanceMode = maintenanceMode;
+  return m_pDeviceDlg->Create(this) != FALSE;
+}
+
+// The settings dialog has run (or the device could not be had) by the time the window exists.
+void CMarnCtrlDlg::OnSetupDevice() {
+  if (m_pDeviceDlg && m_pDeviceDlg->IsWindow()) return;
+  OpenDeviceDlg(false);
+  OnDeviceDlgClosed();
+}
+
+void CMarnCtrlDlg::OnFormatSetTime() {
+  if (m_pDeviceDlg && m_pDeviceDlg->IsWindow()) return;
+  if (OpenDeviceDlg(true)) EnableDeviceButtons(FALSE);
+}
+
+void CMarnCtrlDlg::OnDeviceDlgClosed() {
+  if (m_pDeviceDlg) {
+    m_pDeviceDlg->DestroyWindow();
+    m_retiredDeviceDlg = std::move(m_pDeviceDlg);
+    PostMessage(WM_DELETE_RETIRED_DEVICE_DLG);
+  }
+  EnableDeviceButtons(TRUE);
+}
+
+LRESULT CMarnCtrlDlg::OnDeleteRetiredDeviceDlg(WPARAM, LPARAM) {
+  m_retiredDeviceDlg.reset();
+  return 0;
+}
+
+void CMarnCtrlDlg::RefreshFileLists() {
+  FillFileList(m_sourceFileList, m_sourceFolder);
+  FillFileList(m_destFileList, m_destPath);
+}
+
+void CMarnCtrlDlg::FillFileList(CListBox& list, std::string& folder) {
+  if (!m_pControl || folder.empty()) return;
+  ComPtr<IDPMFileList> files;
+  HRESULT hr = m_pControl->get_FileList(files.ReleaseAndGetAddressOf());
+  if (FAILED(hr) || !files) {
+    LogResult(FAILED(hr) ? hr : E_POINTER);
+    return;
+  }
+  {
+    Bstr path(AnsiToBstr(folder));
+    hr = files->put_Folder(path.Get());
+  }
+  // A path naming a file: try its folder once.
+  if (FAILED(hr) && folder.find('\\') != std::string::npos) {
+    folder.erase(folder.rfind('\\'));
+    Bstr path(AnsiToBstr(folder));
+    hr = files->put_Folder(path.Get());
+  }
+  if (FAILED(hr)) {
+    LogResult(hr);
+    return;
+  }
+  list.ResetContent();
+  LONG count = 0;
+  hr = files->get_Count(&count);
+  if (FAILED(hr)) {
+    LogResult(hr);
+    return;
+  }
+  for (LONG i = 1; i <= count; ++i) {
+    Bstr name;
+    hr = files->get_Item(i, name.Receive());
+    if (FAILED(hr)) {
+      LogResult(hr);
+      return;
+    }
+    std::string text = BstrToAnsi(name.Get());
+    if (!text.empty()) list.AddString(text);
+  }
+}
+
+bool CMarnCtrlDlg::DispatchQueuedMessage() {
+  MSG msg;
+  if (!::PeekMessage(&msg, GetSafeHwnd(), 0, 0, PM_REMOVE)) return false;
+  ::TranslateMessage(&msg);
+  ::DispatchMessage(&msg);
+  return true;
+}

@@ -1,0 +1,342 @@
+#include "maintenance/MarnDeviceDlg.h"
+
+#include <cstdio>
+
+#include "device/IDPMCapabilities.h"
+#include "maintenance/BarcodePairList.h"
+#include "maintenance/CapabilitiesReport.h"
+#include "maintenance/DeviceDlgTemplate.h"
+#include "maintenance/DeviceTypes.h"
+#include "platform/automation/Bstr.h"
+#include "platform/automation/CodePage.h"
+#include "platform/ui/ComboBox.h"
+#include "platform/ui/DataExchange.h"
+#include "platform/ui/HostServices.h"
+
+CMarnDeviceDlg::CMarnDeviceDlg(IDeviceDlgOwner* mainWindow)
+    : CDialog(DeviceDlgTemplate(), mainWindow->OwnerWindow()), m_mainWindow(mainWindow) {
+  MapHandlers();
+}
+
+CMarnDeviceDlg::~CMarnDeviceDlg() {
+  if (IsWindow()) DestroyWindow();
+  ReleaseDevice();
+}
+
+void CMarnDeviceDlg::MapHandlers() {
+  MapClicked(1019, &CMarnDeviceDlg::OnSynchronizeDateTime);
+  MapClicked(1022, &CMarnDeviceDlg::OnFormatCard);
+  MapClicked(1113, &CMarnDeviceDlg::OnCloseButton);
+
+  MapClicked(1026, &CMarnDeviceDlg::OnGetFreeDiskSpace);
+  MapClicked(1028, &CMarnDeviceDlg::OnGetFirmwareVersion);
+  MapClicked(1030, &CMarnDeviceDlg::OnGetMacAddress);
+  MapClicked(1032, &CMarnDeviceDlg::OnGetDriveLetter);
+  MapClicked(1110, &CMarnDeviceDlg::OnGetFileCount);
+  MapClicked(1045, &CMarnDeviceDlg::OnRefreshFileList);
+  MapClicked(1036, &CMarnDeviceDlg::OnBrowseScreen);
+  MapClicked(1035, &CMarnDeviceDlg::OnPutWelcomeScreen);
+  MapClicked(1041, &CMarnDeviceDlg::OnDisplayScreen);
+  MapClicked(1020, &CMarnDeviceDlg::OnLed1);
+  MapClicked(1021, &CMarnDeviceDlg::OnLed2);
+  MapClicked(1039, &CMarnDeviceDlg::OnGetLastButton);
+  MapClicked(1040, &CMarnDeviceDlg::OnGetDeviceType);
+  MapClicked(1042, &CMarnDeviceDlg::OnGetCapabilities);
+  MapClicked(1047, &CMarnDeviceDlg::OnGetOemString);
+  MapClicked(1049, &CMarnDeviceDlg::OnGetBuildNumber);
+  MapClicked(1048, &CMarnDeviceDlg::OnGetPukSet);
+  MapClicked(1053, &CMarnDeviceDlg::OnSetPuk);
+  MapClicked(1055, &CMarnDeviceDlg::OnSetPin);
+  MapClicked(1057, &CMarnDeviceDlg::OnSetEncryptionPassword);
+  MapClicked(1059, &CMarnDeviceDlg::OnDeleteDeviceFile);
+  MapClicked(1043, &CMarnDeviceDlg::OnSetupDevice);
+  MapClicked(1193, &CMarnDeviceDlg::OnGetBarcodeKeyboardLayout);
+  MapClicked(1194, &CMarnDeviceDlg::OnSetBarcodeKeyboardLayout);
+  MapSelChange(1192, &CMarnDeviceDlg::OnSelchangeKeyboardLayout);
+}
+
+void CMarnDeviceDlg::DoDataExchange(CDataExchange* pDX) {
+  CDialog::DoDataExchange(pDX);
+  DDX_Control(pDX, 1044, m_resultList);
+  DDX_Text(pDX, 1025, m_freeDiskSpace);
+  DDX_Text(pDX, 1027, m_firmwareVersion);
+  DDX_Text(pDX, 1029, m_macAddress);
+  DDX_Text(pDX, 1031, m_driveLetter);
+  DDX_Text(pDX, 1034, m_screenPath);
+  DDX_Text(pDX, 1038, m_lastButton);
+  DDX_Text(pDX, 1037, m_deviceType);
+  DDX_Text(pDX, 1099, m_capabilities);
+  DDX_Text(pDX, 1046, m_oemString);
+  DDX_Text(pDX, 1185, m_buildNumber);
+  DDX_Check(pDX, 1186, m_pukSet);
+  DDX_Text(pDX, 1052, m_puk);
+  DDX_Text(pDX, 1054, m_pin);
+  DDX_Text(pDX, 1056, m_encryptionPassword);
+  DDX_Text(pDX, 1058, m_deviceFileName);
+  DDX_Text(pDX, 1200, m_keyboardLayout);
+  DDX_Text(pDX, 1190, m_prefix);
+  DDX_Text(pDX, 1191, m_postfix);
+}
+
+BOOL CMarnDeviceDlg::OnInitDialog() {
+  CDialog::OnInitDialog();
+  // Without a component there is nothing to ask; that reads as a null pointer, not a crash.
+  IDPMControl* control = m_mainWindow->Control();
+  const HRESULT result = control ? control->GetDevice(0, m_device.ReleaseAndGetAddressOf()) : E_POINTER;
+  LogResult(result);
+  if (FAILED(result)) {
+    m_device = nullptr;
+    return FALSE;
+  }
+  if (m_maintenanceMode) return TRUE;
+  RunSettingsDialog();
+  OnOK();
+  return TRUE;
+}
+
+void CMarnDeviceDlg::RunSettingsDialog() {}
+
+void CMarnDeviceDlg::LogResult(HRESULT result) {
+  if (!m_resultList.GetSafeHwnd()) return;
+  m_resultList.AddString(m_mainWindow->GetResultName(result));
+  m_resultList.SetCurSel(m_resultList.GetCount() - 1);
+  if (m_resultList.GetCount() > kResultLines) m_resultList.DeleteString(0);
+}
+
+void CMarnDeviceDlg::OnSynchronizeDateTime() {
+  if (!m_device) return;
+  LogResult(m_device->SynchronizeDateTime());
+}
+
+void CMarnDeviceDlg::OnFormatCard() {
+  if (!m_device) return;
+  LogResult(m_device->FormatCard());
+}
+
+void CMarnDeviceDlg::OnCloseButton() { CloseDialog(); }
+
+void CMarnDeviceDlg::OnClose() {
+  CDialog::OnClose();
+  CloseDialog();
+}
+
+void CMarnDeviceDlg::OnDestroy() {
+  ReleaseDevice();
+  CDialog::OnDestroy();
+}
+
+void CMarnDeviceDlg::ReleaseDevice() {
+  m_fileList = nullptr;
+  m_device = nullptr;
+}
+
+// The main window destroys this window; nothing here may touch the object afterwards.
+void CMarnDeviceDlg::CloseDialog() {
+  ReleaseDevice();
+  m_mainWindow->OnDeviceDlgClosed();
+}
+
+void CMarnDeviceDlg::Finish(HRESULT result) {
+  LogResult(result);
+  if (SUCCEEDED(result)) UpdateData(FALSE);
+}
+
+bool CMarnDeviceDlg::TakeFields() { return UpdateData(TRUE) != FALSE; }
+
+HRESULT CMarnDeviceDlg::GetText(HRESULT (IDPMDevice::*getter)(BSTR*), std::string* text) {
+  Bstr value;
+  const HRESULT hr = (m_device.Get()->*getter)(value.Receive());
+  if (SUCCEEDED(hr)) *text = BstrToAnsi(value.Get());
+  return hr;
+}
+
+void CMarnDeviceDlg::OnGetFreeDiskSpace() {
+  if (!m_device) return;
+  LONG space = 0;
+  const HRESULT hr = m_device->GetFreeDiskSpace(&space);
+  if (SUCCEEDED(hr)) m_freeDiskSpace = space;
+  Finish(hr);
+}
+
+void CMarnDeviceDlg::OnGetFirmwareVersion() {
+  if (m_device) Finish(GetText(&IDPMDevice::GetFirmwareVersion, &m_firmwareVersion));
+}
+
+void CMarnDeviceDlg::OnGetMacAddress() {
+  if (m_device) Finish(GetText(&IDPMDevice::GetMACAddress, &m_macAddress));
+}
+
+void CMarnDeviceDlg::OnGetDriveLetter() {
+  if (m_device) Finish(GetText(&IDPMDevice::GetDriveLetter, &m_driveLetter));
+}
+
+void CMarnDeviceDlg::OnGetOemString() {
+  if (m_device) Finish(GetText(&IDPMDevice::GetOEMString, &m_oemString));
+}
+
+// Shows a count even without a device or when the call fails, then 0.
+void CMarnDeviceDlg::OnGetFileCount() {
+  LONG count = 0;
+  if (m_device) {
+    const HRESULT hr = m_device->get_FileCount(&count);
+    LogResult(hr);
+    if (FAILED(hr)) count = 0;
+  }
+  SetDlgItemText(1111, std::to_string(count));
+}
+
+void CMarnDeviceDlg::OnRefreshFileList() {
+  if (!m_fileList) return;
+  HRESULT hr = m_fileList->Refresh();
+  LogResult(hr);
+  if (FAILED(hr)) return;
+  CListBox* files = static_cast<CListBox*>(GetDlgItem(1033));
+  if (!files) return;
+  files->ResetContent();
+  LONG count = 0;
+  hr = m_fileList->get_Count(&count);
+  LogResult(hr);
+  for (LONG i = 1; SUCCEEDED(hr) && i <= count; ++i) {
+    Bstr name;
+    hr = m_fileList->get_Item(i, name.Receive());
+    if (FAILED(hr)) {
+      LogResult(hr);
+      break;
+    }
+    files->AddString(BstrToAnsi(name.Get()));
+  }
+}
+
+void CMarnDeviceDlg::OnBrowseScreen() {
+  std::string path;
+  if (!GetHostServices().GetOpenFileName(GetSafeHwnd(), OpenFileRequest{}, path)) return;
+  m_screenPath = path;
+  SetDlgItemText(1034, m_screenPath);
+}
+
+void CMarnDeviceDlg::OnPutWelcomeScreen() {
+  if (!m_device || !TakeFields()) return;
+  Bstr path(AnsiToBstr(m_screenPath));
+  Finish(m_device->PutWelcomeScreen(path.Get()));
+}
+
+void CMarnDeviceDlg::OnDisplayScreen() {
+  if (!m_device || !TakeFields()) return;
+  Bstr path(AnsiToBstr(m_screenPath));
+  Finish(m_device->DisplayScreen(path.Get()));
+}
+
+void CMarnDeviceDlg::OnLed1() { SetLed(0, 1101); }
+void CMarnDeviceDlg::OnLed2() { SetLed(1, 1102); }
+
+void CMarnDeviceDlg::SetLed(LONG led, int comboId) {
+  if (!m_device) return;
+  const auto* states = static_cast<CComboBox*>(GetDlgItem(comboId));
+  const int state = states ? states->GetCurSel() : CB_ERR;
+  Finish(m_device->SetLED(led, state));
+}
+
+void CMarnDeviceDlg::OnGetLastButton() {
+  if (!m_device) return;
+  LONG button = 0;
+  const HRESULT hr = m_device->GetLastButtonEvent(&button);
+  if (SUCCEEDED(hr)) m_lastButton = m_mainWindow->GetButtonName(button);
+  Finish(hr);
+}
+
+void CMarnDeviceDlg::OnGetDeviceType() {
+  if (!m_device) return;
+  LONG type = 0;
+  const HRESULT hr = m_device->GetDeviceType(&type);
+  if (SUCCEEDED(hr)) m_deviceType = DeviceTypeName(type);
+  Finish(hr);
+}
+
+// Only a failure is logged here.
+void CMarnDeviceDlg::OnGetCapabilities() {
+  if (!m_device) return;
+  ComPtr<IDPMCapabilities> capabilities;
+  const HRESULT hr = m_device->GetCapabilities(capabilities.ReleaseAndGetAddressOf());
+  if (FAILED(hr) || !capabilities) {
+    LogResult(FAILED(hr) ? hr : E_POINTER);
+    return;
+  }
+  m_capabilities = BuildCapabilitiesReport(capabilities.Get());
+  UpdateData(FALSE);
+}
+
+void CMarnDeviceDlg::OnGetBuildNumber() {
+  if (!m_device) return;
+  LONG build = 0;
+  const HRESULT hr = m_device->GetBuildNumber(&build);
+  if (SUCCEEDED(hr)) m_buildNumber = build;
+  Finish(hr);
+}
+
+void CMarnDeviceDlg::OnGetPukSet() {
+  if (!m_device) return;
+  VARIANT_BOOL set = VARIANT_FALSE;
+  const HRESULT hr = m_device->GetPUKSet(&set);
+  if (SUCCEEDED(hr)) m_pukSet = set != 0 ? BST_CHECKED : BST_UNCHECKED;
+  Finish(hr);
+}
+
+void CMarnDeviceDlg::OnSetPuk() {
+  if (!m_device || !TakeFields()) return;
+  Bstr puk(AnsiToBstr(m_puk));
+  Finish(m_device->SetPUK(puk.Get()));
+}
+
+void CMarnDeviceDlg::OnSetPin() {
+  if (!m_device || !TakeFields()) return;
+  Bstr puk(AnsiToBstr(m_puk));
+  Bstr pin(AnsiToBstr(m_pin));
+  Finish(m_device->SetPIN(puk.Get(), pin.Get()));
+}
+
+void CMarnDeviceDlg::OnSetEncryptionPassword() {
+  if (!m_device || !TakeFields()) return;
+  Bstr oldKey(AnsiToBstr(m_puk));
+  Bstr password(AnsiToBstr(m_encryptionPassword));
+  Finish(m_device->SetEncryptionPassword(oldKey.Get(), password.Get()));
+}
+
+void CMarnDeviceDlg::OnDeleteDeviceFile() {
+  if (!m_device || !TakeFields()) return;
+  Bstr name(AnsiToBstr(m_deviceFileName));
+  Finish(m_device->DeleteDeviceFile(name.Get()));
+}
+
+void CMarnDeviceDlg::OnSetupDevice() {
+  if (m_device) RunSettingsDialog();
+}
+
+void CMarnDeviceDlg::OnGetBarcodeKeyboardLayout() {
+  if (!m_device) return;
+  LONG layout = 0;
+  Variant prefix, postfix;
+  const HRESULT hr = m_device->GetBarcodeKeyboardLayout(&layout, prefix.Get(), postfix.Get());
+  if (SUCCEEDED(hr)) {
+    m_keyboardLayout = layout;
+    m_prefix = BarcodePairsFromVariant(*prefix.Get());
+    m_postfix = BarcodePairsFromVariant(*postfix.Get());
+  }
+  Finish(hr);
+}
+
+void CMarnDeviceDlg::OnSetBarcodeKeyboardLayout() {
+  if (!m_device || !TakeFields()) return;
+  Variant prefix, postfix;
+  HRESULT hr = BarcodePairsToVariant(m_prefix, prefix.Get());
+  if (SUCCEEDED(hr)) hr = BarcodePairsToVariant(m_postfix, postfix.Get());
+  if (SUCCEEDED(hr)) hr = m_device->SetBarcodeKeyboardLayout(m_keyboardLayout, prefix.Get(), postfix.Get());
+  Finish(hr);
+}
+
+void CMarnDeviceDlg::OnSelchangeKeyboardLayout() {
+  const auto* layouts = static_cast<CComboBox*>(GetDlgItem(1192));
+  if (!layouts || layouts->GetCurSel() < 0) return;
+  char text[16];
+  std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(layouts->GetItemData(layouts->GetCurSel())));
+  SetDlgItemText(1200, text);
+}
