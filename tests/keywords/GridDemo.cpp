@@ -1,0 +1,25 @@
+// Shows a keyword grid with an open editor widened by long text, for a look on a real display.
+// Usage: keywords_grid_demo [milliseconds to stay open, default 2000]
+#include <QApplication>
+#include <QTimer>
+#include <cstdlib>
+
+#include "GridHarness.h"
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  GridHarness harness;
+  GridSpec spec;
+  spec.widths = {70, 70, 70, 70, 70};
+  spec.rows = 6;
+  spec.extentColumns = 5;
+  spec.extentRows = 6;
+  spec.width = 360;
+  spec.height = 150;
+  if (!harness.Open(spec)) return 1;
+  harness.Click(harness.CellCenter(2, 1));
+  harness.Type("A rather long keyword value");
+  int milliseconds = argc > 1 ? std::atoi(argv[1]) : 2000;
+  QTimer::singleShot(milliseconds, &app, &QCoreApplication::quit);
+  return app.exec();
+}
