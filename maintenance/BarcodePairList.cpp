@@ -26,7 +26,9 @@ LONG NumberOrZero(std::string_view text) {
 std::pair<LONG, LONG> ParsePair(std::string_view token) {
   const auto comma = token.find(',');
   if (comma == std::string_view::npos) return {NumberOrZero(token), 0};
-  return {NumberOrZero(token.substr(0, comma)), NumberOrZero(token.substr(comma + 1))};
+  // Anything after a third number is ignored.
+  const std::string_view second = token.substr(comma + 1);
+  return {NumberOrZero(token.substr(0, comma)), NumberOrZero(second.substr(0, second.find(',')))};
 }
 
 }  // namespace

@@ -14,7 +14,7 @@ inline constexpr int kBarcodePairCount = 10;
 
 // Exactly ten pairs: tokens between ";" (empty ones skipped), each two numbers split at ",". A number
 // that is not a whole decimal integer in range reads as 0, and so does a missing second number;
-// pairs beyond the tenth are ignored and missing ones are (0, 0).
+// numbers after the second of a pair, and pairs beyond the tenth, are ignored; missing pairs are (0, 0).
 std::vector<std::pair<LONG, LONG>> ParseBarcodePairs(std::string_view text);
 // The pairs as VT_ARRAY|VT_I4 in `out` (cleared first). E_OUTOFMEMORY when no array could be made.
 HRESULT BarcodePairsToVariant(std::string_view text, VARIANT* out);
