@@ -1,0 +1,73 @@
+// The floor of the start-up benchmark: a bare Qt 6 dialog of the main window's size and kind of
+// controls. It reports "shown" the way platform/ui does under QUORVEL_UI_SHOWN_FD, then quits.
+#include <QApplication>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QWindow>
+#include <cstdlib>
+#include <string>
+#include <unistd.h>
+
+namespace {
+
+class ShownReporter : public QObject {
+ public:
+  explicit ShownReporter(int fd) : m_fd(fd) {}
+
+ protected:
+  bool eventFilter(QObject* watched, QEvent* event) override {
+    auto* window = qobject_cast<QWindow*>(watched);
+    if (m_fd >= 0 && event->type() == QEvent::Expose && window && window->isExposed()) {
+      const char line[] = "shown\n";
+      (void)!write(m_fd, line, sizeof line - 1);
+      close(m_fd);
+      m_fd = -1;
+      QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
+    }
+    return false;
+  }
+
+ private:
+  int m_fd;
+};
+
+int ShownFd() {
+  const char* text = std::getenv("QUORVEL_UI_SHOWN_FD");
+  if (!text || !*text) return -1;
+  char* end = nullptr;
+  const long fd = std::strtol(text, &end, 10);
+  return *end == '\0' && fd >= 0 ? static_cast<int>(fd) : -1;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+  QApplication app(argc, argv);
+  QDialog dialog;
+  dialog.setWindowTitle("Bare dialog");
+  dialog.setFixedSize(404, 213);
+  auto* initialize = new QPushButton("Initialize", &dialog);
+  initialize->setGeometry(8, 24, 110, 36);
+  auto* setup = new QPushButton("Setup Device", &dialog);
+  setup->setGeometry(9, 72, 108, 39);
+  auto* format = new QPushButton("Format/Set Time", &dialog);
+  format->setGeometry(9, 120, 108, 39);
+  auto* exit = new QPushButton("Exit", &dialog);
+  exit->setGeometry(276, 171, 111, 37);
+  auto* group = new QGroupBox("Instructions", &dialog);
+  group->setGeometry(132, 20, 255, 145);
+  auto* text = new QLabel("To use this program first connect the device.", group);
+  text->setWordWrap(true);
+  text->setGeometry(15, 24, 231, 106);
+  auto* banner = new QLabel("Setup for Orvane DPM_9350 to DPM4-8500", &dialog);
+  banner->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+  banner->setGeometry(9, 176, 261, 29);
+
+  ShownReporter reporter(ShownFd());
+  dialog.winId();  // makes the native window, so its events can be watched
+  dialog.windowHandle()->installEventFilter(&reporter);
+  dialog.show();
+  return app.exec();
+}
