@@ -2,12 +2,14 @@
 
 namespace {
 
-DialogTemplate GridTemplate() {
+// Sized in dialog units to hold the grid and the buttons at their pixel positions (about 1.5 pixels
+// per unit across and 1.6 down with the dialog font).
+DialogTemplate GridTemplate(const GridSpec& spec) {
   DialogTemplate t;
   t.id = 900;
   t.caption = "Keyword grid";
-  t.cx = 200;
-  t.cy = 100;
+  t.cx = (spec.width + 140) * 2 / 3;
+  t.cy = (spec.height + 40) * 5 / 8;
   t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
   t.controls = {ListView(GridDialog::kGridId, 5, 5, 120, 80,
                          LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_NOSCROLL | LVS_NOSORTHEADER | LVS_EDITLABELS),
@@ -19,7 +21,7 @@ DialogTemplate GridTemplate() {
 
 std::string CellText(int row, int column) { return "r" + std::to_string(row) + "c" + std::to_string(column); }
 
-GridDialog::GridDialog(GridSpec spec) : CDialog(GridTemplate()), m_spec(std::move(spec)) {}
+GridDialog::GridDialog(GridSpec spec) : CDialog(GridTemplate(spec)), m_spec(std::move(spec)) {}
 
 void GridDialog::OnKeywordCellEdited(HWND listWindow, int row, int column, std::string text) {
   m_edits.push_back({listWindow, row, column, std::move(text)});
@@ -29,7 +31,6 @@ BOOL GridDialog::OnInitDialog() {
   CDialog::OnInitDialog();
   m_grid.SubclassDlgItem(kGridId, this);
   // Pixel geometry, so cases do not depend on the dialog font's metrics.
-  MoveWindow(100, 100, m_spec.width + 140, m_spec.height + 40, FALSE);
   m_grid.MoveWindow(10, 10, m_spec.width, m_spec.height, FALSE);
   GetDlgItem(IDOK)->MoveWindow(m_spec.width + 30, 10, 90, 26, FALSE);
   GetDlgItem(IDCANCEL)->MoveWindow(m_spec.width + 30, 44, 90, 26, FALSE);
