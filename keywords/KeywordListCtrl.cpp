@@ -23,9 +23,9 @@ int CKeywordListCtrl::ColumnOffset(int column) const {
   return offset;
 }
 
-int CKeywordListCtrl::HitTestCell(CPoint point, int* column) {
+int CKeywordListCtrl::HitTestCell(CPoint point, int& column) {
   int row = HitTest(point);
-  *column = 0;
+  column = 0;
   if ((GetStyle() & LVS_TYPEMASK) != LVS_REPORT) return row;
 
   int top = GetTopIndex();
@@ -40,7 +40,7 @@ int CKeywordListCtrl::HitTestCell(CPoint point, int* column) {
     for (int c = 0; c < columns; ++c) {
       int width = GetColumnWidth(c);
       if (point.x >= left && point.x <= left + width) {
-        *column = c;
+        column = c;
         return row;
       }
       left += width;
@@ -96,7 +96,7 @@ CEditEx* CKeywordListCtrl::BeginCellEdit(int row, int column) {
 void CKeywordListCtrl::OnLButtonDown(UINT flags, CPoint point) {
   CListCtrl::OnLButtonDown(flags, point);
   int column = 0;
-  int row = HitTestCell(point, &column);
+  int row = HitTestCell(point, column);
   if (row != -1 && row <= m_lastEditableRow && column <= m_lastEditableColumn) BeginCellEdit(row, column);
 }
 

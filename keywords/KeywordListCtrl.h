@@ -19,9 +19,9 @@ class CKeywordListCtrl : public CListCtrl {
   int LastEditableColumn() const { return m_lastEditableColumn; }
   int LastEditableRow() const { return m_lastEditableRow; }
 
-  // The row under a point in client coordinates, or -1; *column gets the column (a point on a border
+  // The row under a point in client coordinates, or -1; `column` gets the column (a point on a border
   // belongs to the column on its left).
-  int HitTestCell(CPoint point, int* column);
+  int HitTestCell(CPoint point, int& column);
   // Opens the editor over a cell; null for a cell that does not exist or a column too narrow to edit.
   CEditEx* BeginCellEdit(int row, int column);
 

@@ -68,7 +68,7 @@ TEST_P(Clicks, OpenTheCellUnderThePointWithinTheExtent) {
     }
   }
   int column = -7;
-  int hit = harness.Grid().HitTestCell(point, &column);
+  int hit = harness.Grid().HitTestCell(point, column);
   if (c.where == Where::BelowLastRow) {
     EXPECT_EQ(hit, -1);
   }
