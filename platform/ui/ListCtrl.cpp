@@ -414,6 +414,7 @@ int CListCtrl::GetCountPerPage() const {
 BOOL CListCtrl::Scroll(CSize size) {
   QTableWidget* table = Table(m_hWnd);
   if (!table) return FALSE;
+  table->doItemsLayout();  // scroll ranges follow the latest columns and rows
   QScrollBar* h = table->horizontalScrollBar();
   h->setValue(h->value() + size.cx);
   int rowHeight = ui::RowHeight(table);

@@ -1,0 +1,110 @@
+// The report-view list control: columns, cells, geometry in client coordinates, scrolling.
+#include <gtest/gtest.h>
+
+#include <QTableWidget>
+
+#include "UiTestSupport.h"
+
+namespace {
+
+DialogTemplate ListTemplate(DWORD style) { return SmallTemplate({ListView(1161, 5, 5, 150, 80, style)}); }
+
+class ListCtrl : public ::testing::TestWithParam<DWORD> {
+ protected:
+  void SetUp() override {
+    ASSERT_TRUE(dialog.Create());
+    dialog.ShowWindow(SW_SHOW);
+    ASSERT_TRUE(list.SubclassDlgItem(1161, &dialog));
+    for (int c = 0; c < 4; ++c) list.InsertColumn(c, "K" + std::to_string(c), c == 1 ? LVCFMT_RIGHT : LVCFMT_LEFT, 70);
+    for (int r = 0; r < 20; ++r) list.InsertItem(r, "row" + std::to_string(r));
+  }
+  void TearDown() override { dialog.DestroyWindow(); }
+  CDialog dialog{ListTemplate(GetParam())};
+  CListCtrl list;
+};
+
+TEST_P(ListCtrl, ColumnsKeepWidthAndFormat) {
+  EXPECT_EQ(list.GetHeaderCtrl()->GetItemCount(), 4);
+  EXPECT_EQ(list.SendMessage(HDM_GETITEMCOUNT), 4);
+  LVCOLUMN column;
+  column.mask = LVCF_FMT | LVCF_WIDTH;
+  ASSERT_TRUE(list.GetColumn(1, &column));
+  EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_RIGHT);
+  EXPECT_EQ(column.cx, 70);
+  EXPECT_TRUE(list.SetColumnWidth(2, 3));
+  EXPECT_EQ(list.GetColumnWidth(2), 3);  // narrow columns stay narrow
+  EXPECT_EQ(list.GetColumnWidth(9), 0);
+  EXPECT_TRUE(list.DeleteColumn(0));
+  EXPECT_EQ(list.GetHeaderCtrl()->GetItemCount(), 3);
+  ASSERT_TRUE(list.GetColumn(0, &column));
+  EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_RIGHT);
+}
+
+TEST_P(ListCtrl, CellsHoldTextAndRowsData) {
+  EXPECT_EQ(list.GetItemCount(), 20);
+  EXPECT_TRUE(list.SetItemText(3, 2, "Author"));
+  EXPECT_EQ(list.GetItemText(3, 2), "Author");
+  EXPECT_EQ(list.GetItemText(3, 0), "row3");
+  EXPECT_FALSE(list.SetItemText(3, 7, "x"));
+  EXPECT_EQ(list.GetItemText(99, 0), "");
+  EXPECT_TRUE(list.SetItemData(4, 1234));
+  EXPECT_EQ(list.GetItemData(4), 1234u);
+  EXPECT_TRUE(list.DeleteAllItems());
+  EXPECT_EQ(list.GetItemCount(), 0);
+}
+
+TEST_P(ListCtrl, RowBoundsSpanAllColumnsAndHitTestFindsTheRow) {
+  CRect first, second;
+  ASSERT_TRUE(list.GetItemRect(0, &first, LVIR_BOUNDS));
+  ASSERT_TRUE(list.GetItemRect(1, &second, LVIR_BOUNDS));
+  EXPECT_EQ(first.Width(), 4 * 70);
+  EXPECT_EQ(second.top, first.bottom);
+  EXPECT_EQ(list.HitTest(CPoint(first.left + 5, second.top + 1)), 1);
+  EXPECT_EQ(list.HitTest(CPoint(first.left + 5, -50)), -1);
+  EXPECT_FALSE(list.GetItemRect(20, &first, LVIR_BOUNDS));
+  // Client coordinates start below a visible header.
+  if (GetParam() & LVS_NOCOLUMNHEADER) {
+    EXPECT_EQ(first.top, 0);
+  } else {
+    EXPECT_GT(first.top, 0);
+  }
+}
+
+TEST_P(ListCtrl, ScrollMovesTopIndexAndRowRectangles) {
+  int page = list.GetCountPerPage();
+  CRect client;
+  list.GetClientRect(&client);
+  CRect row;
+  list.GetItemRect(0, &row, LVIR_BOUNDS);
+  EXPECT_GT(page, 0);
+  EXPECT_LE(page * row.Height(), client.Height());
+  EXPECT_EQ(list.GetTopIndex(), 0);
+  list.Scroll(CSize(0, 3 * row.Height()));
+  EXPECT_EQ(list.GetTopIndex(), 3);
+  list.Scroll(CSize(25, 0));
+  CRect moved;
+  list.GetItemRect(3, &moved, LVIR_BOUNDS);
+  EXPECT_EQ(moved.left, row.left - 25);
+  EXPECT_EQ(moved.top, row.top);
+  EXPECT_EQ(list.SendMessage(LVM_GETTOPINDEX), 3);
+}
+
+TEST_P(ListCtrl, LookSettingsAreKept) {
+  EXPECT_EQ(list.SetExtendedStyle(LVS_EX_GRIDLINES), 0u);
+  EXPECT_EQ(list.GetExtendedStyle(), LVS_EX_GRIDLINES);
+  EXPECT_TRUE(Control<QTableWidget>(dialog, 1161)->showGrid());
+  list.SetBkColor(RGB(255, 255, 224));
+  list.SetTextColor(RGB(0, 0, 128));
+  EXPECT_EQ(list.GetBkColor(), RGB(255, 255, 224));
+  EXPECT_EQ(list.GetTextColor(), RGB(0, 0, 128));
+  EXPECT_NE(list.GetFont(), nullptr);
+  EXPECT_EQ(list.SendMessage(WM_GETFONT), reinterpret_cast<LRESULT>(list.GetFont()->GetSafeHandle()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Views, ListCtrl,
+                         ::testing::Values(DWORD{LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_NOSCROLL | LVS_EDITLABELS},
+                                           DWORD{LVS_REPORT}),
+                         [](const auto& info) { return info.param & LVS_NOCOLUMNHEADER ? std::string("NoHeader")
+                                                                                        : std::string("WithHeader"); });
+
+}  // namespace
