@@ -33,15 +33,25 @@ HRESULT CheckPrefixText(std::u16string_view text, int maxLength) {
 std::string Utf8FromUtf16(std::u16string_view text) {
   std::string out;
   out.reserve(text.size());
-  for (char16_t c : text) {
+  for (size_t i = 0; i < text.size(); ++i) {
+    unsigned c = text[i];
+    if (c >= 0xD800 && c <= 0xDBFF && i + 1 < text.size() && text[i + 1] >= 0xDC00 && text[i + 1] <= 0xDFFF) {
+      c = 0x10000 + ((c - 0xD800) << 10) + (text[++i] - 0xDC00u);  // a pair, in file paths
+    } else if (c >= 0xD800 && c <= 0xDFFF) {
+      c = 0xFFFD;  // a lone surrogate has no UTF-8 form
+    }
     if (c < 0x80) {
       out += static_cast<char>(c);
     } else if (c < 0x800) {
       out += static_cast<char>(0xC0 | (c >> 6));
       out += static_cast<char>(0x80 | (c & 0x3F));
-    } else {
-      // Surrogates never reach here: the recorders store no character above U+00FF.
+    } else if (c < 0x10000) {
       out += static_cast<char>(0xE0 | (c >> 12));
+      out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
+      out += static_cast<char>(0x80 | (c & 0x3F));
+    } else {
+      out += static_cast<char>(0xF0 | (c >> 18));
+      out += static_cast<char>(0x80 | ((c >> 12) & 0x3F));
       out += static_cast<char>(0x80 | ((c >> 6) & 0x3F));
       out += static_cast<char>(0x80 | (c & 0x3F));
     }

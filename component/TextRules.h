@@ -13,6 +13,7 @@ HRESULT CheckDisplayText(const RecorderModel& model, std::u16string_view text, i
 HRESULT CheckPrefixText(std::u16string_view text, int maxLength);
 
 std::string Utf8FromUtf16(std::u16string_view text);
+// Pairs become one character; a lone surrogate becomes U+FFFD.
 // False for malformed UTF-8 or a character outside the basic plane; *out untouched then.
 bool Utf16FromUtf8(std::string_view text, std::u16string* out);
 
