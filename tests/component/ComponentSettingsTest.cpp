@@ -2,6 +2,8 @@
 // that leave the object as it was, commit atomicity under injected faults, and settings files.
 #include "tests/component/ComponentFixture.h"
 
+#include <ostream>
+
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -187,6 +189,9 @@ struct CommitFault {
   HRESULT expected;
 };
 
+// Test names and messages show the row, not its bytes.
+void PrintTo(const CommitFault& row, std::ostream* out) { *out << row.step; }
+
 class CommitUnderFault : public ComponentSettings, public ::testing::WithParamInterface<CommitFault> {};
 
 TEST_P(CommitUnderFault, LeavesTheRecorderWithItsOldSettings) {
@@ -252,6 +257,9 @@ struct ExportFailure {
   HRESULT expected;
 };
 
+// Test names and messages show the row, not its bytes.
+void PrintTo(const ExportFailure& row, std::ostream* out) { *out << row.what; }
+
 class ExportFailures : public ComponentSettings, public ::testing::WithParamInterface<ExportFailure> {};
 
 TEST_P(ExportFailures, KeepTheOldFile) {
@@ -297,6 +305,9 @@ struct ImportFailure {
   int error;
   HRESULT expected;
 };
+
+// Test names and messages show the row, not its bytes.
+void PrintTo(const ImportFailure& row, std::ostream* out) { *out << row.what; }
 
 class ImportFailures : public ComponentSettings, public ::testing::WithParamInterface<ImportFailure> {};
 

@@ -1,6 +1,8 @@
 // Whole-file reads and atomic writes: each failure with its code, and the old file whole afterwards.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <cerrno>
 #include <sys/stat.h>
 
@@ -38,6 +40,9 @@ struct WriteFault {
   int error;
   HRESULT expected;
 };
+
+// Test names and messages show the row, not its bytes.
+void PrintTo(const WriteFault& row, std::ostream* out) { *out << row.step; }
 
 class FileAccessWriteFault : public FileAccess, public ::testing::WithParamInterface<WriteFault> {};
 

@@ -2,6 +2,8 @@
 // it was, and the keyword rules in sequence.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <functional>
 
 #include "component/SettingsEditor.h"
@@ -17,6 +19,9 @@ struct Refusal {
   Put put;
   HRESULT expected;
 };
+
+// Test names and messages show the row, not its bytes.
+void PrintTo(const Refusal& row, std::ostream* out) { *out << row.what; }
 
 class SettingsEditorRefusal : public ::testing::TestWithParam<Refusal> {};
 
@@ -199,6 +204,9 @@ struct Damage {
   std::function<void(RecorderSettings&)> damage;
   HRESULT expected;
 };
+
+// Test names and messages show the row, not its bytes.
+void PrintTo(const Damage& row, std::ostream* out) { *out << row.what; }
 
 class ValidateSettingsDamage : public ::testing::TestWithParam<Damage> {};
 

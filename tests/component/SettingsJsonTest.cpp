@@ -2,6 +2,8 @@
 // or hostile text.
 #include <gtest/gtest.h>
 
+#include <ostream>
+
 #include <nlohmann/json.hpp>
 
 #include "component/RecorderRequest.h"
@@ -54,6 +56,9 @@ struct BadFile {
   const char* what;
   std::function<std::string(json&)> make;  // edits the document, or returns a text of its own
 };
+
+// Test names and messages show the row, not its bytes.
+void PrintTo(const BadFile& row, std::ostream* out) { *out << row.what; }
 
 class SettingsJsonRefusal : public ::testing::TestWithParam<BadFile> {};
 
