@@ -88,10 +88,10 @@ class Bench {
   std::filesystem::path m_folder;
 };
 
-Bench& Shared() {
-  static Bench bench;
-  return bench;
-}
+// Made and ended in main, inside the apartment's lifetime (not as a static, which would outlive it).
+Bench* g_bench = nullptr;
+
+Bench& Shared() { return *g_bench; }
 
 // Reads every property of the settings object; returns how many interface calls that took.
 size_t ReadEverything(IDPMDeviceSettings* s) {
@@ -192,4 +192,15 @@ BENCHMARK(BM_ExportImportRoundTrip);
 
 }  // namespace
 
-BENCHMARK_MAIN();
+int main(int argc, char** argv) {
+  benchmark::Initialize(&argc, argv);
+  if (benchmark::ReportUnrecognizedArguments(argc, argv)) return 1;
+  {
+    Bench bench;
+    g_bench = &bench;
+    benchmark::RunSpecifiedBenchmarks();
+    g_bench = nullptr;
+  }
+  benchmark::Shutdown();
+  return 0;
+}
