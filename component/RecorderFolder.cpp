@@ -178,6 +178,19 @@ HRESULT RecorderFolder::StoreFile(std::string_view name, std::string_view conten
   return WriteFileAtomically(m_path + "/" + std::string(name), content);
 }
 
+void RecorderFolder::Tidy() const {
+  std::error_code error;
+  for (const std::string& folder : {m_path, RequestsPath()}) {
+    std::vector<fs::path> leftovers;
+    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+      const std::string name = it->path().filename().string();
+      if (name.find(".tmp-") != std::string::npos || name.rfind(".card-formatting-", 0) == 0)
+        leftovers.push_back(it->path());
+    }
+    for (const fs::path& path : leftovers) fs::remove_all(path, error);
+  }
+}
+
 HRESULT RecorderFolder::PostRequest(std::string_view json) const {
   static std::atomic<unsigned> sequence{0};
   const auto now = std::chrono::system_clock::now().time_since_epoch();

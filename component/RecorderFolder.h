@@ -53,6 +53,9 @@ class RecorderFolder {
   // Stores a file beside the recorder's state (welcome screen, display image).
   HRESULT StoreFile(std::string_view name, std::string_view content) const;
 
+  // Deletes what an interrupted write or format left behind (temporary files, a card moved aside).
+  void Tidy() const;
+
   // Queues a request for a running session (the tool's side).
   HRESULT PostRequest(std::string_view json) const;
   // Takes every queued request, oldest first.

@@ -76,6 +76,7 @@ void Session::Connect(const std::string& path) {
   RecorderIdentity identity;
   if (FAILED(RecorderFolder(path).LoadIdentity(&identity))) return;
   auto link = std::make_shared<RecorderLink>(RecorderLink{path, FindRecorderModel(identity.deviceType), S_OK});
+  RecorderFolder(path).Tidy();
   RecorderFolder(path).TakeRequests();  // what was asked before the recorder was ours is stale
   m_links.push_back(link);
   WatchRequests(*link);

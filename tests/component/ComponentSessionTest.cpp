@@ -57,6 +57,20 @@ TEST_F(ComponentTest, PresentRecordersAreReportedInsteadOfTheDefault) {
   EXPECT_EQ(type, 20);
 }
 
+TEST_F(ComponentTest, WhatAnInterruptedWriteLeftIsTidiedAtConnection) {
+  ASSERT_EQ(Tool("add DPM4_8200 desk"), 0);
+  const std::string folder = Recorders() + "/desk";
+  WriteText(folder + "/settings.json.tmp-AbC123", "half a settings file");
+  std::filesystem::create_directory(folder + "/.card-formatting-XYZ");
+  WriteText(folder + "/requests/0001.json", R"({"action":"button","button":2})");
+  ASSERT_EQ(control->Initialize(0), S_OK);
+  Pump();
+  EXPECT_FALSE(std::filesystem::exists(folder + "/settings.json.tmp-AbC123"));
+  EXPECT_FALSE(std::filesystem::exists(folder + "/.card-formatting-XYZ"));
+  EXPECT_EQ(sink.events.size(), 2u) << "a request from before the session is stale";
+  EXPECT_TRUE(SettingsOf(Device().Get()));
+}
+
 TEST_F(ComponentTest, ToolPlugAndUnplugArriveAsEvents) {
   ASSERT_EQ(Tool("add DPM4_8000 desk"), 0);
   ASSERT_EQ(control->Initialize(0), S_OK);
