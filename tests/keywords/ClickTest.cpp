@@ -12,7 +12,7 @@ enum class Where { Center, BorderAfter, NarrowColumnInside, BelowLastRow };
 
 struct ClickCase {
   const char* name;
-  GridSpec spec;
+  GridLayout layout;
   int row;
   int column;
   Where where;
@@ -21,30 +21,30 @@ struct ClickCase {
 };
 void PrintTo(const ClickCase& c, std::ostream* os) { *os << c.name; }
 
-GridSpec WithNarrowColumn() {
-  GridSpec spec;
-  spec.widths = {60, 60, 4, 60, 60};
-  spec.extentColumns = 4;
-  spec.extentRows = 3;
-  return spec;
+GridLayout WithNarrowColumn() {
+  GridLayout layout;
+  layout.widths = {60, 60, 4, 60, 60};
+  layout.extentColumns = 4;
+  layout.extentRows = 3;
+  return layout;
 }
 
-GridSpec NamesGrid() {  // the names grid's shape: one editable row
-  GridSpec spec;
-  spec.widths = {50, 50, 50, 50, 50};
-  spec.rows = 2;
-  spec.extentColumns = 4;
-  spec.extentRows = 1;
-  return spec;
+GridLayout NamesGrid() {  // the names grid's shape: one editable row
+  GridLayout layout;
+  layout.widths = {50, 50, 50, 50, 50};
+  layout.rows = 2;
+  layout.extentColumns = 4;
+  layout.extentRows = 1;
+  return layout;
 }
 
-GridSpec DefaultExtent() {  // no extent set: 6 columns by 20 rows
-  GridSpec spec;
-  spec.widths = {40, 40, 40, 40, 40, 40, 40};
-  spec.rows = 22;
-  spec.width = 320;
-  spec.height = 600;
-  return spec;
+GridLayout DefaultExtent() {  // no extent set: 6 columns by 20 rows
+  GridLayout layout;
+  layout.widths = {40, 40, 40, 40, 40, 40, 40};
+  layout.rows = 22;
+  layout.width = 320;
+  layout.height = 600;
+  return layout;
 }
 
 class Clicks : public testing::TestWithParam<ClickCase> {
@@ -54,7 +54,7 @@ class Clicks : public testing::TestWithParam<ClickCase> {
 
 TEST_P(Clicks, OpenTheCellUnderThePointWithinTheExtent) {
   const ClickCase& c = GetParam();
-  ASSERT_TRUE(harness.Open(c.spec));
+  ASSERT_TRUE(harness.Open(c.layout));
   CPoint point;
   switch (c.where) {
     case Where::Center: point = harness.CellCenter(c.row, c.column); break;
@@ -110,7 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EditorStartUp, TakesTextFontFocusAndSelectsAll) {
   GridHarness harness;
-  ASSERT_TRUE(harness.Open(GridSpec{}));
+  ASSERT_TRUE(harness.Open(GridLayout{}));
   CFont bigger;
   ASSERT_TRUE(bigger.CreatePointFont(140, "Liberation Serif"));
   harness.Grid().SetFont(&bigger);
@@ -146,10 +146,10 @@ class EditorPlacement : public testing::TestWithParam<PlacementCase> {};
 TEST_P(EditorPlacement, CoversTheCellInsetAndAlignedLikeTheColumn) {
   const PlacementCase& c = GetParam();
   GridHarness harness;
-  GridSpec spec;
-  spec.widths = {70, 90, 80};
-  spec.formats = {LVCFMT_LEFT, c.format, LVCFMT_LEFT};
-  ASSERT_TRUE(harness.Open(spec));
+  GridLayout layout;
+  layout.widths = {70, 90, 80};
+  layout.formats = {LVCFMT_LEFT, c.format, LVCFMT_LEFT};
+  ASSERT_TRUE(harness.Open(layout));
   CEditEx* editor = harness.Grid().BeginCellEdit(2, 1);
   ASSERT_NE(editor, nullptr);
 
@@ -167,10 +167,10 @@ INSTANTIATE_TEST_SUITE_P(Formats, EditorPlacement,
 
 TEST(EditorPlacement, StopsAtTheGridsRightEdge) {
   GridHarness harness;
-  GridSpec spec;
-  spec.widths = {150, 100};
-  spec.width = 200;
-  ASSERT_TRUE(harness.Open(spec));
+  GridLayout layout;
+  layout.widths = {150, 100};
+  layout.width = 200;
+  ASSERT_TRUE(harness.Open(layout));
   CEditEx* editor = harness.Grid().BeginCellEdit(0, 1);
   ASSERT_NE(editor, nullptr);
   CRect client;
@@ -182,10 +182,10 @@ TEST(EditorPlacement, StopsAtTheGridsRightEdge) {
 
 TEST(EditorPlacement, ScrollsAColumnThatStartsOffScreenIntoView) {
   GridHarness harness;
-  GridSpec spec;
-  spec.widths = {80, 80, 80, 80, 80, 80};
-  spec.width = 200;
-  ASSERT_TRUE(harness.Open(spec));
+  GridLayout layout;
+  layout.widths = {80, 80, 80, 80, 80, 80};
+  layout.width = 200;
+  ASSERT_TRUE(harness.Open(layout));
   CRect client;
   harness.Grid().GetClientRect(&client);
   for (int column : {5, 3, 0}) {
@@ -205,10 +205,10 @@ TEST(EditorPlacement, ScrollsAColumnThatStartsOffScreenIntoView) {
 
 TEST(EditorGrowth, WidensToTheTextUpToTheGridEdgeAndNeverShrinks) {
   GridHarness harness;
-  GridSpec spec;
-  spec.widths = {80, 80, 80};
-  spec.width = 300;
-  ASSERT_TRUE(harness.Open(spec));
+  GridLayout layout;
+  layout.widths = {80, 80, 80};
+  layout.width = 300;
+  ASSERT_TRUE(harness.Open(layout));
   harness.Click(harness.CellCenter(0, 1));
   CEditEx* editor = harness.Editor();
   ASSERT_NE(editor, nullptr);

@@ -11,11 +11,11 @@ namespace {
 class Commit : public testing::Test {
  protected:
   void SetUp() override {
-    GridSpec spec;
-    spec.rows = 5;
-    spec.extentColumns = 4;
-    spec.extentRows = 4;
-    ASSERT_TRUE(harness.Open(spec));
+    GridLayout layout;
+    layout.rows = 5;
+    layout.extentColumns = 4;
+    layout.extentRows = 4;
+    ASSERT_TRUE(harness.Open(layout));
     grid = harness.Grid().GetSafeHwnd();
   }
   GridHarness harness;
@@ -123,7 +123,7 @@ class Reflection : public testing::TestWithParam<ReflectionCase> {};
 TEST_P(Reflection, EndLabelEditSetsTheCellAndTellsTheOwner) {
   const ReflectionCase& c = GetParam();
   GridHarness harness;
-  ASSERT_TRUE(harness.Open(GridSpec{}));
+  ASSERT_TRUE(harness.Open(GridLayout{}));
   HWND grid = harness.Grid().GetSafeHwnd();
   std::string text = c.text ? c.text : "";
   NMLVDISPINFO info;
@@ -165,10 +165,10 @@ class NoEditor : public testing::TestWithParam<NoEditorCase> {};
 TEST_P(NoEditor, ForACellThatDoesNotExist) {
   const NoEditorCase& c = GetParam();
   GridHarness harness;
-  GridSpec spec;
-  spec.widths.assign(static_cast<size_t>(c.columns), 60);
-  spec.rows = 3;
-  ASSERT_TRUE(harness.Open(spec));
+  GridLayout layout;
+  layout.widths.assign(static_cast<size_t>(c.columns), 60);
+  layout.rows = 3;
+  ASSERT_TRUE(harness.Open(layout));
 
   EXPECT_EQ(harness.Grid().BeginCellEdit(c.row, c.column), nullptr);
   GridHarness::Settle();

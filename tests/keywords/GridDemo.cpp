@@ -9,14 +9,14 @@
 int main(int argc, char** argv) {
   QApplication app(argc, argv);
   GridHarness harness;
-  GridSpec spec;
-  spec.widths = {70, 70, 70, 70, 70};
-  spec.rows = 6;
-  spec.extentColumns = 5;
-  spec.extentRows = 6;
-  spec.width = 360;
-  spec.height = 150;
-  if (!harness.Open(spec)) return 1;
+  GridLayout layout;
+  layout.widths = {70, 70, 70, 70, 70};
+  layout.rows = 6;
+  layout.extentColumns = 5;
+  layout.extentRows = 6;
+  layout.width = 360;
+  layout.height = 150;
+  if (!harness.Open(layout)) return 1;
   harness.Click(harness.CellCenter(2, 1));
   harness.Type("A rather long keyword value");
   int milliseconds = argc > 1 ? std::atoi(argv[1]) : 2000;

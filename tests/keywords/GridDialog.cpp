@@ -4,12 +4,12 @@ namespace {
 
 // Sized in dialog units to hold the grid and the buttons at their pixel positions (about 1.5 pixels
 // per unit across and 1.6 down with the dialog font).
-DialogTemplate GridTemplate(const GridSpec& spec) {
+DialogTemplate GridTemplate(const GridLayout& layout) {
   DialogTemplate t;
   t.id = 900;
   t.caption = "Keyword grid";
-  t.cx = (spec.width + 140) * 2 / 3;
-  t.cy = (spec.height + 40) * 5 / 8;
+  t.cx = (layout.width + 140) * 2 / 3;
+  t.cy = (layout.height + 40) * 5 / 8;
   t.style = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
   t.controls = {ListView(GridDialog::kGridId, 5, 5, 120, 80,
                          LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_NOSCROLL | LVS_NOSORTHEADER | LVS_EDITLABELS),
@@ -21,7 +21,7 @@ DialogTemplate GridTemplate(const GridSpec& spec) {
 
 std::string CellText(int row, int column) { return "r" + std::to_string(row) + "c" + std::to_string(column); }
 
-GridDialog::GridDialog(GridSpec spec) : CDialog(GridTemplate(spec)), m_spec(std::move(spec)) {}
+GridDialog::GridDialog(GridLayout layout) : CDialog(GridTemplate(layout)), m_spec(std::move(layout)) {}
 
 void GridDialog::OnKeywordCellEdited(HWND listWindow, int row, int column, std::string text) {
   m_edits.push_back({listWindow, row, column, std::move(text)});

@@ -16,7 +16,7 @@ struct CellEdit {
   bool operator==(const CellEdit&) const = default;
 };
 
-struct GridSpec {
+struct GridLayout {
   std::vector<int> widths{60, 60, 60, 60};  // pixels
   std::vector<int> formats;                 // LVCFMT_ per column; missing ones are left-aligned
   int rows = 4;
@@ -33,7 +33,7 @@ class GridDialog : public CDialog, public IKeywordGridOwner {
  public:
   static constexpr int kGridId = 1161;
 
-  explicit GridDialog(GridSpec spec);
+  explicit GridDialog(GridLayout layout);
 
   void OnKeywordCellEdited(HWND listWindow, int row, int column, std::string text) override;
   BOOL OnInitDialog() override;
@@ -46,5 +46,5 @@ class GridDialog : public CDialog, public IKeywordGridOwner {
   int m_cancelCount = 0;
 
  private:
-  GridSpec m_spec;
+  GridLayout m_spec;
 };

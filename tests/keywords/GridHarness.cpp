@@ -10,9 +10,9 @@
 
 GridHarness::~GridHarness() { Close(); }
 
-bool GridHarness::Open(GridSpec spec) {
+bool GridHarness::Open(GridLayout layout) {
   Close();
-  m_dialog = std::make_unique<GridDialog>(std::move(spec));
+  m_dialog = std::make_unique<GridDialog>(std::move(layout));
   if (!m_dialog->Create()) return false;
   QWidget* window = WidgetFromHandle(m_dialog->GetSafeHwnd());
   if (!window) return false;

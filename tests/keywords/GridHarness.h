@@ -18,7 +18,7 @@ class GridHarness {
   GridHarness& operator=(const GridHarness&) = delete;
 
   // Creates the dialog modeless, shows it and waits until it is the active window.
-  bool Open(GridSpec spec);
+  bool Open(GridLayout layout);
   void Close();
 
   GridDialog& Dialog() { return *m_dialog; }

@@ -9,13 +9,13 @@
 namespace {
 
 // Five columns, the fourth only 4 pixels wide; six rows of which the first five are editable.
-GridSpec NavigationGrid() {
-  GridSpec spec;
-  spec.widths = {60, 60, 60, 4, 60};
-  spec.rows = 6;
-  spec.extentColumns = 5;
-  spec.extentRows = 5;
-  return spec;
+GridLayout NavigationGrid() {
+  GridLayout layout;
+  layout.widths = {60, 60, 60, 4, 60};
+  layout.rows = 6;
+  layout.extentColumns = 5;
+  layout.extentRows = 5;
+  return layout;
 }
 
 struct MoveCase {
@@ -111,10 +111,10 @@ class MovesToMissingCells : public testing::TestWithParam<MissingCellCase> {
 
 TEST_P(MovesToMissingCells, KeepTheEditorWhereItIs) {
   const MissingCellCase& c = GetParam();
-  GridSpec spec;
-  spec.widths = {60, 60};
-  spec.rows = 3;
-  ASSERT_TRUE(harness.Open(spec));
+  GridLayout layout;
+  layout.widths = {60, 60};
+  layout.rows = 3;
+  ASSERT_TRUE(harness.Open(layout));
   CEditEx* start = harness.Grid().BeginCellEdit(c.row, c.column);
   ASSERT_NE(start, nullptr);
 
@@ -135,11 +135,11 @@ INSTANTIATE_TEST_SUITE_P(
 
 TEST(EditorPageKeys, GoByPageAndItemCountNotByExtent) {
   GridHarness harness;
-  GridSpec spec;
-  spec.rows = 40;
-  spec.extentColumns = 4;
-  spec.extentRows = 2;  // the page keys ignore the editable extent
-  ASSERT_TRUE(harness.Open(spec));
+  GridLayout layout;
+  layout.rows = 40;
+  layout.extentColumns = 4;
+  layout.extentRows = 2;  // the page keys ignore the editable extent
+  ASSERT_TRUE(harness.Open(layout));
   const int page = harness.Grid().GetCountPerPage();
   const int count = harness.Grid().GetItemCount();
   ASSERT_GT(page, 1);
@@ -174,9 +174,9 @@ TEST(EditorPageKeys, GoByPageAndItemCountNotByExtent) {
 
 TEST(EditorPageKeys, ActOnReleaseOnly) {
   GridHarness harness;
-  GridSpec spec;
-  spec.rows = 40;
-  ASSERT_TRUE(harness.Open(spec));
+  GridLayout layout;
+  layout.rows = 40;
+  ASSERT_TRUE(harness.Open(layout));
   CEditEx* start = harness.Grid().BeginCellEdit(0, 0);
   ASSERT_NE(start, nullptr);
   QTest::keyPress(QApplication::focusWidget(), Qt::Key_PageDown);

@@ -188,17 +188,17 @@ std::size_t EpollDispatcher::RunReadyWatches() {
 }
 
 void EpollDispatcher::ArmTimer() {
-  itimerspec spec{};  // all zero disarms
+  itimerspec when{};  // all zero disarms
   if (!m_timers.empty()) {
     Clock::time_point earliest = Clock::time_point::max();
     for (const auto& [id, timer] : m_timers)
       if (timer.due < earliest) earliest = timer.due;
     auto ns = std::chrono::duration_cast<std::chrono::nanoseconds>(earliest.time_since_epoch()).count();
     if (ns <= 0) ns = 1;  // zero would disarm
-    spec.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
-    spec.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
+    when.it_value.tv_sec = static_cast<time_t>(ns / 1000000000);
+    when.it_value.tv_nsec = static_cast<long>(ns % 1000000000);
   }
-  ::timerfd_settime(m_timer, TFD_TIMER_ABSTIME, &spec, nullptr);
+  ::timerfd_settime(m_timer, TFD_TIMER_ABSTIME, &when, nullptr);
 }
 
 void EpollDispatcher::DrainTimer() { Drain(m_timer); }
