@@ -24,8 +24,14 @@ DPMCTRL_EXPORT HRESULT DllGetClassObject(REFCLSID clsid, REFIID iid, void** out)
   return ClassFactory<DPMControl>::Serve(iid, out, ModuleObjectCounter());
 }
 
+namespace {
+// An address inside this module that no other module can interpose: the exported entry points may
+// resolve to another loaded module's when that one also exports them.
+void AnchorInThisModule() {}
+}  // namespace
+
 DPMCTRL_EXPORT HRESULT DllRegisterServer() {
-  const std::string module = ModulePathOf(reinterpret_cast<const void*>(&DllRegisterServer));
+  const std::string module = ModulePathOf(reinterpret_cast<const void*>(&AnchorInThisModule));
   if (HRESULT hr = RegisterClassEntry(CLSID_DPMControl, module, "DPMControl Class"); FAILED(hr)) return hr;
   return RegisterTypeLib(DpmControlTypeLib());
 }
