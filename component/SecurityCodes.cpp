@@ -1,8 +1,8 @@
 #include "component/SecurityCodes.h"
 
-#include <cstdio>
-#include <functional>
 #include <random>
+
+#include "component/Sha256.h"
 
 namespace {
 
@@ -14,28 +14,40 @@ bool AllDigits(std::string_view text) {
   return true;
 }
 
-std::string Hex(std::uint64_t value) {
-  char buffer[17];
-  std::snprintf(buffer, sizeof buffer, "%016llx", static_cast<unsigned long long>(value));
-  return buffer;
+template <class Bytes>
+std::string Hex(const Bytes& bytes) {
+  static constexpr char kDigits[] = "0123456789abcdef";
+  std::string text;
+  for (auto b : bytes) {
+    text.push_back(kDigits[static_cast<std::uint8_t>(b) >> 4]);
+    text.push_back(kDigits[static_cast<std::uint8_t>(b) & 0xF]);
+  }
+  return text;
+}
+
+// Compares without stopping at the first difference, so timing tells nothing about a guess.
+bool SameText(std::string_view a, std::string_view b) {
+  if (a.size() != b.size()) return false;
+  unsigned char difference = 0;
+  for (std::size_t i = 0; i < a.size(); ++i) difference |= static_cast<unsigned char>(a[i] ^ b[i]);
+  return difference == 0;
 }
 
 }  // namespace
 
 std::string NewSalt() {
   std::random_device random;
-  return Hex((static_cast<std::uint64_t>(random()) << 32) ^ random());
+  std::string bytes;
+  for (int i = 0; i < 16; ++i) bytes.push_back(static_cast<char>(random() & 0xFF));
+  return Hex(bytes);
 }
 
 std::string HashCode(std::string_view salt, std::string_view code) {
-  std::string material = std::string(salt) + ":" + std::string(code);
-  std::size_t h = std::hash<std::string>{}(material);
-  for (int i = 0; i < kRounds; ++i) h = std::hash<std::string>{}(Hex(h) + material);
-  return Hex(h);
+  return Hex(Pbkdf2Sha256(code, salt, kRounds));
 }
 
 bool CodeMatches(std::string_view salt, std::string_view hash, std::string_view code) {
-  return !hash.empty() && HashCode(salt, code) == hash;
+  return !hash.empty() && SameText(HashCode(salt, code), hash);
 }
 
 bool IsValidPuk(std::string_view puk) { return puk.size() == 8 && AllDigits(puk); }

@@ -8,8 +8,8 @@
 //             and one digit; changing or clearing (empty) a set password needs the old password or
 //             the PUK as the old key (dpmCtrlAccessDenied otherwise).
 // A code that breaks its format is E_INVALIDARG. Codes are kept only as salted hashes: the salt is
-// random per recorder, the hash is std::hash iterated over salt and code. That keeps codes out of
-// clear text in the recorder folder; it is not meant to withstand a determined attacker.
+// 16 random bytes per recorder, the hash PBKDF2-HMAC-SHA256 of the code with 4096 rounds, both as hex,
+// so the recorder folder never holds a code in clear and a stolen folder costs a search per guess.
 #include <string>
 #include <string_view>
 
