@@ -1,0 +1,3 @@
+#include "smartbuttons/SmartButtonSetup.h"
+
+SmartButtonSetup g_smartButtonSetup{};
