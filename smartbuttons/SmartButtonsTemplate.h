@@ -1,0 +1,5 @@
+#pragma once
+// Dialog template 135, the DPM4 smart buttons and recording profiles dialog.
+#include "platform/ui/DialogTemplate.h"
+
+const DialogTemplate& SmartButtonsTemplate();
