@@ -34,7 +34,7 @@ void AddSmartButtonGrid(std::vector<ControlTemplate>& controls) {
   controls.push_back(GroupBox("Recorder State", 8, 26, 66, 104));
   for (int b = 0; b < kDpmSmartButtons; ++b) controls.push_back(CText(kButtonNames[b], kButtonX[b], 26, 183, 8));
   for (int s = 0; s < kDpmRecorderStates; ++s) {
-    controls.push_back(LText(kStateNames[s], 13, kStateY[s] + 3, 60, 8));
+    controls.push_back(LText(kStateNames[s], 13, kStateY[s] + 3, 58, 8));
     for (int b = 0; b < kDpmSmartButtons; ++b) {
       // Every cell shares its row's label; the button's name tells a screen reader which cell it is.
       controls.push_back(DropDown(kSmartButtonComboIds[b][s], kButtonX[b], kStateY[s], 183, 160, kFunctions)
