@@ -45,3 +45,5 @@ void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 // The framework's prompts, as shown.
 inline constexpr const char* kPromptInteger = "Please enter an integer.";
 inline constexpr const char* kPromptPositiveInteger = "Please enter a positive integer.";
+// Shown when a command ran out of memory and was abandoned.
+inline constexpr const char* kPromptOutOfMemory = "Out of memory.";

@@ -1,7 +1,9 @@
 #include "platform/ui/Gdi.h"
 
 #include <QFontMetrics>
+#include <QApplication>
 #include <QImage>
+#include <QPalette>
 #include <QPixmap>
 #include <algorithm>
 #include <cctype>
@@ -92,4 +94,10 @@ BOOL GetTextExtentPoint32(CClientDC* dc, const char* text, int count, SIZE* size
   if (!dc || !size || count < 0 || (!text && count > 0)) return FALSE;
   *size = dc->GetTextExtent(std::string_view(text ? text : "", static_cast<size_t>(count)));
   return TRUE;
+}
+
+COLORREF GetSysColor(int index) {
+  const QPalette palette = QApplication::palette();
+  const QColor color = index == COLOR_BTNFACE ? palette.color(QPalette::Button) : palette.color(QPalette::Base);
+  return RGB(color.red(), color.green(), color.blue());
 }

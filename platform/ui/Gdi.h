@@ -36,6 +36,11 @@ class CFont {
   HFONT m_hFont = nullptr;
 };
 
+// The system's colours, from the application's palette.
+constexpr int COLOR_WINDOW = 5;
+constexpr int COLOR_BTNFACE = 15;
+COLORREF GetSysColor(int index);
+
 // Icons: made from a PNG (or other image) file, or from 32-bit ARGB pixel rows drawn by the program.
 HICON LoadIconFromFile(const std::string& path);
 HICON CreateIconFromPixels(int width, int height, const std::uint32_t* argbRows);

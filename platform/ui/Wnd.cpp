@@ -5,6 +5,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <algorithm>
+#include <new>
 
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
@@ -483,7 +484,12 @@ BOOL CWnd::OnCommand(WPARAM wParam, LPARAM) {
     int match = (entry.first < 0 || entry.last < 0) ? id : uid;
     if (match >= entry.first && match <= entry.last) {
       auto fn = entry.fn;
-      fn(static_cast<UINT>(uid));
+      // Running out of memory abandons the command with the framework's report, as on the platform.
+      try {
+        fn(static_cast<UINT>(uid));
+      } catch (const std::bad_alloc&) {
+        AfxMessageBox(kPromptOutOfMemory, MB_OK | MB_ICONSTOP);
+      }
       return TRUE;
     }
   }
