@@ -3,6 +3,9 @@
 // and radio groups are in this order, and the component checks against the same numbers.
 #include "platform/automation/Types.h"
 
+// Device types from this one on are DPM4 recorders: smart buttons, display areas, recording profiles.
+inline constexpr LONG kFirstDpm4DeviceType = 26;
+
 enum DpmFileNamePrefixType : LONG { dpmPrefixKeyword1 = 0, dpmPrefixString = 1 };
 
 enum DpmDateTimeFormat : LONG { dpmDateTimeAmPm = 0, dpmDateTime24Hours = 1 };

@@ -5,16 +5,16 @@
 
 #include "device/IDPMControl.h"
 #include "platform/automation/Types.h"
+#include "settings/SettingsDlgOwner.h"
 
 class CWnd;
 
-class IDeviceDlgOwner {
+class IDeviceDlgOwner : public ISettingsMainWindow {
  public:
   // The main window itself, parent and owner of the maintenance window.
   virtual CWnd* OwnerWindow() = 0;
-  // The component, held by the main window for the whole run; null when it could not be created.
-  virtual IDPMControl* Control() const = 0;
-  virtual std::string GetResultName(HRESULT code) = 0;
+  // Control() and GetResultName() come with ISettingsMainWindow: the component, held by the main window
+  // for the whole run (null when it could not be created), and the names of result codes.
   virtual std::string GetButtonName(LONG button) = 0;
   // The maintenance window has finished: destroy it and enable the device buttons again.
   virtual void OnDeviceDlgClosed() = 0;

@@ -2,9 +2,8 @@
 // Recorder models as the component numbers them.
 #include <string>
 
+#include "device/DpmValues.h"
 #include "platform/automation/Types.h"
-
-inline constexpr LONG kFirstDpm4DeviceType = 26;
 
 // The model name shown for a device type; "Unknown ???" for an id without a name.
 std::string DeviceTypeName(LONG id);

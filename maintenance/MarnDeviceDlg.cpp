@@ -12,6 +12,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/DataExchange.h"
 #include "platform/ui/HostServices.h"
+#include "settings/MarnDeviceSettingsDlg.h"
 
 CMarnDeviceDlg::CMarnDeviceDlg(IDeviceDlgOwner* mainWindow)
     : CDialog(DeviceDlgTemplate(), mainWindow->OwnerWindow()), m_mainWindow(mainWindow) {
@@ -94,7 +95,10 @@ BOOL CMarnDeviceDlg::OnInitDialog() {
   return TRUE;
 }
 
-void CMarnDeviceDlg::RunSettingsDialog() {}
+void CMarnDeviceDlg::RunSettingsDialog() {
+  CMarnDeviceSettingsDlg settings(this);
+  settings.DoModal();
+}
 
 void CMarnDeviceDlg::LogResult(HRESULT result) {
   if (!m_resultList.GetSafeHwnd()) return;

@@ -11,12 +11,17 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListBox.h"
 
-class CMarnDeviceDlg : public CDialog {
+class CMarnDeviceDlg : public CDialog, public ISettingsDlgOwner {
  public:
   static constexpr int kResultLines = 20;
 
   explicit CMarnDeviceDlg(IDeviceDlgOwner* mainWindow);
   ~CMarnDeviceDlg() override;
+
+  // What the settings dialog asks of the window that carries it.
+  CWnd* SettingsParent() override { return this; }
+  IDPMDevice* Device() const override { return m_device.Get(); }
+  ISettingsMainWindow* MainWindow() override { return m_mainWindow; }
 
   // The result's name as a new, selected last line of the result list, which keeps the newest 20.
   void LogResult(HRESULT result);
@@ -38,8 +43,7 @@ class CMarnDeviceDlg : public CDialog {
   // Consumed, so the dialog manager's focus handling on activation does not run.
   void OnActivate(UINT state, CWnd* other, BOOL minimized) override {}
 
-  // Runs the device settings dialog modally with this window as its parent. The settings dialog
-  // comes with its own module; until it is linked here, nothing runs.
+  // Runs the device settings dialog modally with this window as its parent.
   virtual void RunSettingsDialog();
 
  private:

@@ -1,0 +1,5 @@
+#pragma once
+// Dialog template 131, the device settings dialog.
+#include "platform/ui/DialogTemplate.h"
+
+const DialogTemplate& DeviceSettingsTemplate();
