@@ -2,6 +2,9 @@
 // buttons following events, the maintenance window in setup mode, and the teardown.
 #include "tests/app/MainWindowFixture.h"
 
+#include <QApplication>
+#include <QTimer>
+
 #include "app/Resources.h"
 #include "device/DpmResults.h"
 #include "platform/ui/Menu.h"
@@ -221,11 +224,22 @@ TEST_F(MainWindowTest, ProgressAtHundredRefillsTheFileLists) {
   EXPECT_TRUE(spy.CallsTo("get_FileList").empty());
 }
 
-TEST_F(MainWindowTest, SetupDeviceGetsTheDeviceAndEnablesTheButtonsAfterwards) {
+TEST_F(MainWindowTest, SetupDeviceRunsTheSettingsDialogAndEnablesTheButtonsAfterwards) {
   Open();
   spy.Fire(DPMEventDeviceConnected, {LONG{0}});
+  bool shown = false;
+  QTimer::singleShot(0, [&shown] {
+    for (QWidget* w : QApplication::topLevelWidgets()) {
+      if (!w->isVisible() || w->windowTitle() != "Selvarin DPM Device Settings") continue;
+      shown = true;
+      QTest::mouseClick(w->findChild<QWidget*>(QString::number(IDOK)), Qt::LeftButton);
+    }
+  });
   Click(*dlg, kSetupDevice);
-  EXPECT_EQ(spy.Calls(), Strings{"GetDevice(0)"});
+  EXPECT_TRUE(shown);
+  ASSERT_GE(spy.Calls().size(), 2u);
+  EXPECT_EQ(spy.Calls()[0], "GetDevice(0)");
+  EXPECT_EQ(spy.Calls()[1], "GetDeviceSettings()");
   EXPECT_EQ(dlg->DeviceDlg(), nullptr);
   EXPECT_TRUE(DeviceButtonsEnabled());
   EXPECT_EQ(spy.LiveObjects(), 1) << "only the control is still held";
