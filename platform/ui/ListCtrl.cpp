@@ -91,6 +91,9 @@ QTableWidget* NewListView(DWORD style, QWidget* parent) {
   if (style & LVS_NOSCROLL) {
     table->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
     table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+  } else if (style & WS_VSCROLL) {
+    // The bar stays, so the client width a caller sizes columns by does not shrink once rows arrive.
+    table->setVerticalScrollBarPolicy(Qt::ScrollBarAlwaysOn);
   }
   if (!(style & WS_BORDER)) table->setFrameShape(QFrame::NoFrame);
   return table;

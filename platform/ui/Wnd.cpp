@@ -4,6 +4,7 @@
 #include <QApplication>
 #include <QGuiApplication>
 #include <QScreen>
+#include <QScrollBar>
 #include <algorithm>
 #include <new>
 
@@ -254,7 +255,14 @@ void CWnd::GetClientRect(LPRECT rect) const {
   if (!ui::IsLive(m_hWnd) || !m_hWnd->widget) return;
   QWidget* w = m_hWnd->widget;
   QSize size = w->size();
-  if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) size = area->contentsRect().size();
+  if (auto* area = qobject_cast<QAbstractScrollArea*>(w)) {
+    // As on the platform, a scroll bar that is shown is not part of the client area.
+    size = area->contentsRect().size();
+    if (area->verticalScrollBarPolicy() == Qt::ScrollBarAlwaysOn || area->verticalScrollBar()->isVisible())
+      size.rwidth() -= area->verticalScrollBar()->sizeHint().width();
+    if (area->horizontalScrollBarPolicy() == Qt::ScrollBarAlwaysOn || area->horizontalScrollBar()->isVisible())
+      size.rheight() -= area->horizontalScrollBar()->sizeHint().height();
+  }
   *rect = RECT{0, 0, size.width(), size.height()};
 }
 
