@@ -2,19 +2,15 @@
 
 #include "component/SettingInfo.h"
 #include "component/TextRules.h"
+#include "component/ValueCodes.h"
 #include "device/DpmResults.h"
 
 namespace {
 
-constexpr LONG kFunctionCodes = 18;  // smart-button functions 0 to 17
-constexpr LONG kDisplayCodes = 9;    // display-area codes 0 to 8
-constexpr LONG kRecorderStates = 5;
-constexpr LONG kRequiredInputKeywords = 1;
-
 bool InRange(LONG value, LONG min, LONG max) { return value >= min && value <= max; }
 
 LONG VoiceLimit(const RecorderModel& model, LONG kind) {
-  return kind == 0 ? model.maxVoiceCommandsAlphanumeric : model.maxVoiceCommandsWord;
+  return kind == dpmVoiceCommandAlphanumerics ? model.maxVoiceCommandsAlphanumeric : model.maxVoiceCommandsWord;
 }
 
 }  // namespace
@@ -163,23 +159,25 @@ HRESULT SettingsEditor::PutKeywordMandatory(LONG keyword, VARIANT_BOOL value) {
 }
 
 HRESULT SettingsEditor::CheckSmartButtonIndex(LONG button, LONG state) {
-  return InRange(button, 0, 2) && InRange(state, 0, kRecorderStates - 1) ? S_OK : E_INVALIDARG;
+  return InRange(button, 0, kDpmSmartButtons - 1) && InRange(state, 0, kDpmRecorderStates - 1) ? S_OK : E_INVALIDARG;
 }
 
-HRESULT SettingsEditor::CheckDisplayAreaIndex(LONG area) { return InRange(area, 1, 4) ? S_OK : E_INVALIDARG; }
+HRESULT SettingsEditor::CheckDisplayAreaIndex(LONG area) {
+  return InRange(area, 1, kDpmDisplayAreas) ? S_OK : E_INVALIDARG;
+}
 
 HRESULT SettingsEditor::PutSmartButton(LONG button, LONG state, LONG function) {
   if (m_model.dpm4.smartButtons == 0) return dpmCtrlNotSupported;
-  if (!InRange(button, 0, m_model.dpm4.smartButtons - 1) || !InRange(state, 0, kRecorderStates - 1))
+  if (!InRange(button, 0, m_model.dpm4.smartButtons - 1) || !InRange(state, 0, kDpmRecorderStates - 1))
     return E_INVALIDARG;
-  if (!InRange(function, 0, kFunctionCodes - 1)) return E_INVALIDARG;
+  if (!SmartButtonFunctionValid(function)) return E_INVALIDARG;
   m_settings.dpm4.smartButtons[static_cast<size_t>(button)][static_cast<size_t>(state)] = function;
   return S_OK;
 }
 
 HRESULT SettingsEditor::PutDisplayArea(LONG area, LONG code) {
   if (m_model.dpm4.displayAreas == 0) return dpmCtrlNotSupported;
-  if (!InRange(area, 1, m_model.dpm4.displayAreas) || !InRange(code, 0, kDisplayCodes - 1)) return E_INVALIDARG;
+  if (!InRange(area, 1, m_model.dpm4.displayAreas) || !DisplayContentValid(code)) return E_INVALIDARG;
   m_settings.dpm4.displayAreas[static_cast<size_t>(area - 1)] = code;
   return S_OK;
 }
@@ -198,14 +196,14 @@ HRESULT SettingsEditor::PutProfileAudioQuality(LONG profile, LONG value) {
 
 HRESULT SettingsEditor::PutProfileMicSensitivity(LONG profile, LONG value) {
   if (HRESULT hr = CheckProfile(profile); FAILED(hr)) return hr;
-  if (!InRange(value, 0, 2)) return E_INVALIDARG;
+  if (!SensitivityValid(value)) return E_INVALIDARG;
   m_settings.dpm4.profiles[static_cast<size_t>(profile)].micSensitivity = value;
   return S_OK;
 }
 
 HRESULT SettingsEditor::PutProfileMicDirection(LONG profile, LONG position, LONG value) {
   if (HRESULT hr = CheckProfile(profile); FAILED(hr)) return hr;
-  if (!InRange(position, 0, 1) || !InRange(value, 0, 1)) return E_INVALIDARG;
+  if (!DevicePositionValid(position) || !MicDirectionValid(value)) return E_INVALIDARG;
   m_settings.dpm4.profiles[static_cast<size_t>(profile)].micDirection[static_cast<size_t>(position)] = value;
   return S_OK;
 }
@@ -217,7 +215,7 @@ int SettingsEditor::VoiceCommandCount() const {
 }
 
 bool SettingsEditor::RequiresAllKeywords() const {
-  return m_settings.Number(Setting::RequiredInputType) == kRequiredInputKeywords;
+  return m_settings.Number(Setting::RequiredInputType) == dpmRequiredInputKeywords;
 }
 
 // Whether the link rule holds for `row` once keyword `keyword` holds `text` there (keyword -1: as is).
