@@ -110,6 +110,7 @@ INSTANTIATE_TEST_SUITE_P(
         FlagRefusal{"VoiceOnBarcodeKeyword", 27, {Barcode(1)}, Voice(1), dpmCtrlKwSetToBarcode},
         FlagRefusal{"VoiceWhileBarcodeForAll", 27, {BarcodeForAll(T)}, Voice(3), dpmCtrlKwSetToBarcode},
         FlagRefusal{"VoicePastAlphanumericLimit", 27, {Voice(0), Voice(1), Voice(2)}, Voice(3), dpmCtrlMaximumReached},
+        FlagRefusal{"ThirdVisibleVoiceBoxOnDpm3", 20, {Voice(1), Voice(2)}, Voice(3), dpmCtrlMaximumReached},
         FlagRefusal{"VoicePastWordLimit", 20, {VoiceType(dpmVoiceCommandWord), Voice(0), Voice(1), Voice(2), Voice(3)},
                     Voice(4), dpmCtrlMaximumReached},
         FlagRefusal{"AlphanumericsBelowTheVoiceCount", 20,
