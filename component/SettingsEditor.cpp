@@ -9,6 +9,11 @@ namespace {
 
 bool InRange(LONG value, LONG min, LONG max) { return value >= min && value <= max; }
 
+bool SameFlag(VARIANT_BOOL value, bool current) { return value == (current ? VARIANT_TRUE : VARIANT_FALSE); }
+
+// What a model without the setting answers: writing back what it reads is no change.
+HRESULT Unsupported(bool unchanged) { return unchanged ? S_OK : dpmCtrlNotSupported; }
+
 LONG VoiceLimit(const RecorderModel& model, LONG kind) {
   return kind == dpmVoiceCommandAlphanumerics ? model.maxVoiceCommandsAlphanumeric : model.maxVoiceCommandsWord;
 }
@@ -36,7 +41,7 @@ HRESULT SettingsEditor::CheckNumberRange(Setting s, LONG value) const {
 
 HRESULT SettingsEditor::PutNumber(Setting s, LONG value) {
   if (InfoOf(s).kind != SettingKind::Number) return E_INVALIDARG;
-  if (!m_model.Has(s)) return dpmCtrlNotSupported;
+  if (!m_model.Has(s)) return Unsupported(value == m_settings.Number(s));
   if (HRESULT hr = CheckNumberRange(s, value); FAILED(hr)) return hr;
   if (s == Setting::RequiredInputType) {
     m_settings.Number(s) = value;
@@ -48,7 +53,8 @@ HRESULT SettingsEditor::PutNumber(Setting s, LONG value) {
 }
 
 HRESULT SettingsEditor::PutVoiceCommandType(LONG index, LONG value) {
-  if (!m_model.Has(Setting::VoiceCommandType)) return dpmCtrlNotSupported;
+  if (!m_model.Has(Setting::VoiceCommandType))
+    return Unsupported(index == 0 && value == m_settings.Number(Setting::VoiceCommandType));
   if (index != 0) return E_INVALIDARG;
   if (HRESULT hr = CheckNumberRange(Setting::VoiceCommandType, value); FAILED(hr)) return hr;
   if (VoiceCommandCount() > VoiceLimit(m_model, value)) return dpmCtrlMaximumReached;
@@ -58,7 +64,7 @@ HRESULT SettingsEditor::PutVoiceCommandType(LONG index, LONG value) {
 
 HRESULT SettingsEditor::PutFlag(Setting s, VARIANT_BOOL value) {
   if (InfoOf(s).kind != SettingKind::Flag) return E_INVALIDARG;
-  if (!m_model.Has(s)) return dpmCtrlNotSupported;
+  if (!m_model.Has(s)) return Unsupported(SameFlag(value, m_settings.Number(s) != 0));
   if (HRESULT hr = CheckFlag(value); FAILED(hr)) return hr;
   const bool on = value == VARIANT_TRUE;
   if (s == Setting::ScanKeywordsFromBarcode) {
@@ -80,7 +86,7 @@ HRESULT SettingsEditor::PutFlag(Setting s, VARIANT_BOOL value) {
 
 HRESULT SettingsEditor::PutText(Setting s, std::u16string_view text) {
   if (InfoOf(s).kind != SettingKind::Text) return E_INVALIDARG;
-  if (!m_model.Has(s)) return dpmCtrlNotSupported;
+  if (!m_model.Has(s)) return Unsupported(text == m_settings.Text(s));
   HRESULT hr = s == Setting::FileNamePrefixString ? CheckPrefixText(text, m_model.limits.prefix)
                                                   : CheckDisplayText(m_model, text, m_model.limits.keywordValue);
   if (FAILED(hr)) return hr;
@@ -97,8 +103,9 @@ HRESULT SettingsEditor::CheckRow(LONG row) const {
 }
 
 HRESULT SettingsEditor::PutKeywordName(LONG keyword, std::u16string_view text) {
-  if (m_model.keywordCount == 0 || m_model.keywordsReadOnly) return dpmCtrlNotSupported;
+  if (m_model.keywordCount == 0) return dpmCtrlNotSupported;
   if (HRESULT hr = CheckKeyword(keyword); FAILED(hr)) return hr;
+  if (m_model.keywordsReadOnly) return Unsupported(text == m_settings.keywords[static_cast<size_t>(keyword)].name);
   if (HRESULT hr = CheckDisplayText(m_model, text, m_model.limits.keywordName); FAILED(hr)) return hr;
   m_settings.keywords[static_cast<size_t>(keyword)].name = text;
   return S_OK;
@@ -115,12 +122,12 @@ HRESULT SettingsEditor::PutKeywordValue(LONG keyword, LONG row, std::u16string_v
 }
 
 HRESULT SettingsEditor::PutKeywordBarcodeScan(LONG keyword, VARIANT_BOOL value) {
-  if (!m_model.keywordBarcodeScan) return dpmCtrlNotSupported;
   if (HRESULT hr = CheckKeyword(keyword); FAILED(hr)) return hr;
   if (HRESULT hr = CheckFlag(value); FAILED(hr)) return hr;
   KeywordEntry& entry = m_settings.keywords[static_cast<size_t>(keyword)];
   const bool on = value == VARIANT_TRUE;
   if (on == entry.barcodeScan) return S_OK;
+  if (!m_model.keywordBarcodeScan) return dpmCtrlNotSupported;
   if (on && entry.voiceCommand) return dpmCtrlKwSetToVoiceCommand;
   if (!on && m_settings.Number(Setting::ScanKeywordsFromBarcode)) return dpmCtrlKwSetToBarcode;
   entry.barcodeScan = on;
@@ -129,12 +136,12 @@ HRESULT SettingsEditor::PutKeywordBarcodeScan(LONG keyword, VARIANT_BOOL value) 
 }
 
 HRESULT SettingsEditor::PutKeywordVoiceCommand(LONG keyword, VARIANT_BOOL value) {
-  if (!m_model.keywordVoiceCommand) return dpmCtrlNotSupported;
   if (HRESULT hr = CheckKeyword(keyword); FAILED(hr)) return hr;
   if (HRESULT hr = CheckFlag(value); FAILED(hr)) return hr;
   KeywordEntry& entry = m_settings.keywords[static_cast<size_t>(keyword)];
   const bool on = value == VARIANT_TRUE;
   if (on == entry.voiceCommand) return S_OK;
+  if (!m_model.keywordVoiceCommand) return dpmCtrlNotSupported;
   if (on && (entry.barcodeScan || m_settings.Number(Setting::ScanKeywordsFromBarcode)))
     return dpmCtrlKwSetToBarcode;
   if (on && VoiceCommandCount() >= VoiceLimit(m_model, m_settings.Number(Setting::VoiceCommandType)))
@@ -145,12 +152,12 @@ HRESULT SettingsEditor::PutKeywordVoiceCommand(LONG keyword, VARIANT_BOOL value)
 }
 
 HRESULT SettingsEditor::PutKeywordMandatory(LONG keyword, VARIANT_BOOL value) {
-  if (!m_model.keywordMandatory) return dpmCtrlNotSupported;
   if (HRESULT hr = CheckKeyword(keyword); FAILED(hr)) return hr;
   if (HRESULT hr = CheckFlag(value); FAILED(hr)) return hr;
   KeywordEntry& entry = m_settings.keywords[static_cast<size_t>(keyword)];
   const bool on = value == VARIANT_TRUE;
   if (on == entry.mandatory) return S_OK;
+  if (!m_model.keywordMandatory) return dpmCtrlNotSupported;
   if (!on && entry.barcodeScan) return dpmCtrlKwSetToBarcode;
   if (!on && entry.voiceCommand) return dpmCtrlKwSetToVoiceCommand;
   if (!on && RequiresAllKeywords()) return E_INVALIDARG;

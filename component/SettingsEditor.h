@@ -6,7 +6,10 @@
 // character the display cannot show; dpmCtrlMaximumReached past a text length or a count the model
 // allows; the keyword codes below), and only then the change. A refused change leaves everything as
 // it was. Booleans must be VARIANT_TRUE or VARIANT_FALSE. Reads never fail for a missing setting:
-// it stays at its neutral value (0, false, empty), which ValidateSettings insists on.
+// it stays at its neutral value (0, false, empty), which ValidateSettings insists on. Writing back the
+// value a setting holds is no change and succeeds even where the model lacks the setting (a fixed
+// keyword name, a keyword flag, a scalar): the settings dialog's write-all routine writes back every
+// value it read, and an older recorder would otherwise answer it with a failure per missing setting.
 //
 // Keyword rules (k is a keyword index, "input method" is barcode scan or voice command):
 //  1. A keyword has at most one input method. Setting barcode scan on a voice-command keyword gives

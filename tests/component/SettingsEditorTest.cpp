@@ -42,8 +42,19 @@ constexpr VARIANT_BOOL F = VARIANT_FALSE;
 
 const Refusal kRefusals[] = {
     {"ProModeOnOldModel", 0, [](SettingsEditor& e) { return e.PutFlag(Setting::ProMode, T); }, dpmCtrlNotSupported},
-    {"BarcodeModeWithoutReader", 0, [](SettingsEditor& e) { return e.PutNumber(Setting::BarcodeMode, 0); },
+    {"BarcodeModeWithoutReader", 0, [](SettingsEditor& e) { return e.PutNumber(Setting::BarcodeMode, 1); },
      dpmCtrlNotSupported},
+    // Writing back what a model without the setting reads is no change.
+    {"SameNumberWithoutTheSetting", 0, [](SettingsEditor& e) { return e.PutNumber(Setting::BarcodeMode, 0); }, S_OK},
+    {"ClearFlagWithoutTheSetting", 0, [](SettingsEditor& e) { return e.PutFlag(Setting::ProMode, F); }, S_OK},
+    {"SameVoiceTypeWithoutVoice", 7, [](SettingsEditor& e) { return e.PutVoiceCommandType(0, 0); }, S_OK},
+    {"VoiceTypeIndex1WithoutVoice", 7, [](SettingsEditor& e) { return e.PutVoiceCommandType(1, 0); },
+     dpmCtrlNotSupported},
+    {"SameFixedKeywordName", 6, [](SettingsEditor& e) { return e.PutKeywordName(1, u"Worktype"); }, S_OK},
+    {"ClearBarcodeFlagWithoutReader", 0, [](SettingsEditor& e) { return e.PutKeywordBarcodeScan(3, F); }, S_OK},
+    {"ClearMandatoryWithoutIt", 5, [](SettingsEditor& e) { return e.PutKeywordMandatory(1, F); }, S_OK},
+    {"FlagOfKeywordPastCountWithoutIt", 0, [](SettingsEditor& e) { return e.PutKeywordVoiceCommand(4, F); },
+     E_INVALIDARG},
     {"RecordingMode5", 27, [](SettingsEditor& e) { return e.PutNumber(Setting::RecordingMode, 5); }, E_INVALIDARG},
     {"RecordingModeNone", 27, [](SettingsEditor& e) { return e.PutNumber(Setting::RecordingMode, -1); }, E_INVALIDARG},
     {"Mp3On8200", 27, [](SettingsEditor& e) { return e.PutNumber(Setting::RecordingMode, 17); }, E_INVALIDARG},
