@@ -43,12 +43,13 @@ HRESULT SettingsEditor::PutNumber(Setting s, LONG value) {
   if (InfoOf(s).kind != SettingKind::Number) return E_INVALIDARG;
   if (!m_model.Has(s)) return Unsupported(value == m_settings.Number(s));
   if (HRESULT hr = CheckNumberRange(s, value); FAILED(hr)) return hr;
-  if (s == Setting::RequiredInputType) {
-    m_settings.Number(s) = value;
-    for (KeywordEntry& keyword : m_settings.keywords) SetMandatoryFromRules(keyword);
-    return S_OK;
-  }
+  const bool keywordsRequiredChange =
+      s == Setting::RequiredInputType &&
+      (value == dpmRequiredInputKeywords) != (m_settings.Number(s) == dpmRequiredInputKeywords);
   m_settings.Number(s) = value;
+  // Only a switch to or from "keywords" moves the mandatory flags; others keep the ones chosen.
+  if (keywordsRequiredChange)
+    for (KeywordEntry& keyword : m_settings.keywords) SetMandatoryFromRules(keyword);
   return S_OK;
 }
 
@@ -68,6 +69,7 @@ HRESULT SettingsEditor::PutFlag(Setting s, VARIANT_BOOL value) {
   if (HRESULT hr = CheckFlag(value); FAILED(hr)) return hr;
   const bool on = value == VARIANT_TRUE;
   if (s == Setting::ScanKeywordsFromBarcode) {
+    if (on == (m_settings.Number(s) != 0)) return S_OK;  // as it is: the keywords' own flags stay
     if (on && VoiceCommandCount() > 0) return dpmCtrlKwSetToVoiceCommand;
     m_settings.Number(s) = on;
     for (KeywordEntry& keyword : m_settings.keywords) {

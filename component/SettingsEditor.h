@@ -17,13 +17,14 @@
 //     "scan keywords from barcode" is on, gives dpmCtrlKwSetToBarcode.
 //  2. ScanKeywordsFromBarcode on sets barcode scan on every keyword (dpmCtrlKwSetToVoiceCommand while
 //     any keyword has voice command); while it is on, clearing one keyword's barcode scan gives
-//     dpmCtrlKwSetToBarcode. Turning it off clears every barcode scan flag.
+//     dpmCtrlKwSetToBarcode. Turning it off from on clears every barcode scan flag.
 //  3. At most MaxKeywordVoiceCommands(VoiceCommandType) keywords have voice command: one more, or a
 //     VoiceCommandType whose limit is below the current number, gives dpmCtrlMaximumReached.
 //  4. Mandatory flags: a keyword with an input method is mandatory (the recorder asks for it before it
 //     closes a dictation), and so is every keyword while RequiredInputType is 1 (keywords). Switching an
 //     input method on, or RequiredInputType to 1, sets the flags; switching an input method off, or
-//     RequiredInputType away from 1, leaves only the flags the rules still hold. Clearing a flag that a rule holds gives
+//     RequiredInputType away from 1, leaves only the flags the rules still hold; any other
+//     RequiredInputType change keeps the flags chosen. Clearing a flag that a rule holds gives
 //     dpmCtrlKwSetToBarcode or dpmCtrlKwSetToVoiceCommand (input method), E_INVALIDARG (required input).
 //  5. Linked keywords (LinkKeywords on): the value rows are records keyed by keyword 1, so a row with a
 //     value in any other keyword needs a value in keyword 1. A change that would break this, and

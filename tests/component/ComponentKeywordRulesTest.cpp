@@ -161,7 +161,12 @@ INSTANTIATE_TEST_SUITE_P(
         Consequence{"RequiredAwayKeepsInputMethods",
                     {Barcode(1), Voice(3), RequiredInput(dpmRequiredInputKeywords), RequiredInput(dpmRequiredInputNone)},
                     {false, true, false, true, false}},
-        Consequence{"ChosenMandatoryStays", {Mandatory(4, T), Voice(2)}, {false, false, true, false, true}}),
+        Consequence{"ChosenMandatoryStays", {Mandatory(4, T), Voice(2)}, {false, false, true, false, true}},
+        // The write-all routine writes "barcode for all" and the required input back as they are.
+        Consequence{"UnchangedSwitchesKeepTheKeywordFlags",
+                    {Barcode(1), Mandatory(4, T), BarcodeForAll(F), RequiredInput(dpmRequiredInputNone),
+                     RequiredInput(dpmRequiredInputInstruction)},
+                    {false, true, false, false, true}}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(KeywordRules, TheToolShowsTheCommittedFlags) {

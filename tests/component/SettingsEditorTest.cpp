@@ -8,6 +8,7 @@
 
 #include "component/SettingsEditor.h"
 #include "device/DpmResults.h"
+#include "device/DpmValues.h"
 
 namespace {
 
@@ -190,6 +191,23 @@ TEST_F(KeywordRules, RequiredKeywordsAreAllMandatory) {
   ASSERT_EQ(editor.PutNumber(Setting::RequiredInputType, 3), S_OK);
   EXPECT_FALSE(Keyword(0).mandatory);
   EXPECT_TRUE(Keyword(2).mandatory);  // still held by its barcode
+}
+
+// Writes that do not switch "barcode for all" or "keywords required" leave the keywords' own flags.
+TEST_F(KeywordRules, OnlyARealSwitchMovesTheKeywordFlags) {
+  ASSERT_EQ(editor.PutKeywordBarcodeScan(1, T), S_OK);
+  ASSERT_EQ(editor.PutKeywordMandatory(4, T), S_OK);
+  const RecorderSettings before = settings;
+  EXPECT_EQ(editor.PutFlag(Setting::ScanKeywordsFromBarcode, F), S_OK);
+  EXPECT_EQ(editor.PutNumber(Setting::RequiredInputType, dpmRequiredInputNone), S_OK);
+  EXPECT_EQ(settings, before);
+  ASSERT_EQ(editor.PutNumber(Setting::RequiredInputType, dpmRequiredInputInstruction), S_OK);
+  EXPECT_TRUE(Keyword(1).barcodeScan && Keyword(1).mandatory);
+  EXPECT_TRUE(Keyword(4).mandatory) << "chosen by hand, and no switch to or from keywords";
+  ASSERT_EQ(editor.PutNumber(Setting::RequiredInputType, dpmRequiredInputKeywords), S_OK);
+  ASSERT_EQ(editor.PutNumber(Setting::RequiredInputType, dpmRequiredInputUserStrings), S_OK);
+  EXPECT_FALSE(Keyword(4).mandatory) << "leaving keywords keeps only what the rules hold";
+  EXPECT_TRUE(Keyword(1).mandatory);
 }
 
 TEST_F(KeywordRules, LinkedRowsNeedTheFirstKeyword) {
