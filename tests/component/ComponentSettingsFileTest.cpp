@@ -139,6 +139,9 @@ TEST_F(SettingsFiles, OfAnotherModelAreRefusedByTheRecorderAndChangeNothing) {
   LONG rows = 0;
   EXPECT_EQ(imported->get_KeywordContentCount(&rows), S_OK);
   EXPECT_EQ(rows, 100);
+  VARIANT_BOOL barcode = F;
+  EXPECT_EQ(imported->get_KeywordBarcodeScan(0, &barcode), S_OK);
+  EXPECT_EQ(barcode, T) << "the file's own DPM4_8200 settings";
 
   const std::string olderBefore = Committed("older");
   EXPECT_EQ(older->SetDeviceSettings(imported.Get()), dpmCtrlNotSupported);
@@ -147,6 +150,7 @@ TEST_F(SettingsFiles, OfAnotherModelAreRefusedByTheRecorderAndChangeNothing) {
   ComPtr<IDPMDeviceSettings> olderSettings = SettingsOf(older.Get());
   ASSERT_EQ(Export(scratch / "older.json", olderSettings.Get()), S_OK);
   ASSERT_EQ(Import(scratch / "older.json", &imported), S_OK);
+  EXPECT_EQ(imported->put_KeywordBarcodeScan(0, T), dpmCtrlNotSupported) << "a DPM4_8000 object: no barcode";
   const std::string twinBefore = Committed("twin");
   EXPECT_EQ(twin->SetDeviceSettings(imported.Get()), dpmCtrlNotSupported);
   EXPECT_EQ(Committed("twin"), twinBefore);
