@@ -1,5 +1,6 @@
 #include "component/DPMCapabilities.h"
 
+#include "device/DpmValues.h"
 #include "platform/automation/CodePage.h"
 
 HRESULT DPMCapabilities::get_Name(BSTR* value) {
@@ -10,7 +11,7 @@ HRESULT DPMCapabilities::get_Name(BSTR* value) {
 
 HRESULT DPMCapabilities::get_MaxKeywordVoiceCommands(LONG kind, LONG* value) {
   if (!value) return E_POINTER;
-  if (kind != 0 && kind != 1) return E_INVALIDARG;
-  *value = kind == 0 ? m_model.maxVoiceCommandsAlphanumeric : m_model.maxVoiceCommandsWord;
+  if (kind != dpmVoiceCommandAlphanumerics && kind != dpmVoiceCommandWord) return E_INVALIDARG;
+  *value = kind == dpmVoiceCommandAlphanumerics ? m_model.maxVoiceCommandsAlphanumeric : m_model.maxVoiceCommandsWord;
   return S_OK;
 }

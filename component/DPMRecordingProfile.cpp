@@ -1,6 +1,7 @@
 #include "component/DPMRecordingProfile.h"
 
 #include "component/SettingsEditor.h"
+#include "component/ValueCodes.h"
 
 HRESULT DPMRecordingProfile::get_AudioQuality(LONG* value) {
   if (!value) return E_POINTER;
@@ -24,7 +25,7 @@ HRESULT DPMRecordingProfile::put_ProfileMicSensitivity(LONG value) {
 
 HRESULT DPMRecordingProfile::get_MicrophoneDirection(LONG position, LONG* value) {
   if (!value) return E_POINTER;
-  if (position != 0 && position != 1) return E_INVALIDARG;
+  if (!DevicePositionValid(position)) return E_INVALIDARG;
   *value = Entry().micDirection[static_cast<size_t>(position)];
   return S_OK;
 }

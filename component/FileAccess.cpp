@@ -116,8 +116,9 @@ HRESULT ReadWholeFile(const std::string& path, size_t maxBytes, std::string* con
 HRESULT WriteFileAtomically(const std::string& path, std::string_view content) {
   if (path.empty() || path.back() == '/') return dpmCtrlPathNotFound;
   const std::string folder = FolderOf(path);
-  if (!IsFolder(folder)) return dpmCtrlPathNotFound;
   struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return dpmCtrlPathNotFound;
+  if ((st.st_mode & 0222) == 0) return dpmCtrlAccessDenied;  // a read-only folder, as for the file below
   if (::stat(path.c_str(), &st) == 0) {
     if (S_ISDIR(st.st_mode)) return dpmCtrlAccessDenied;
     if ((st.st_mode & 0222) == 0) return dpmCtrlFileReadOnly;  // root could write it; we do not

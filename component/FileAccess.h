@@ -4,7 +4,9 @@
 // component's codes:
 //   dpmCtrlFileNotFound    no such file (its folder exists)
 //   dpmCtrlPathNotFound    a folder of the path does not exist, or the path is empty
-//   dpmCtrlAccessDenied    the system refused access, or the path names a folder
+//   dpmCtrlAccessDenied    the system refused access, the path names a folder, or the target
+//                          folder has no write permission for anyone (refused even when root could
+//                          write there, as a read-only target file is)
 //   dpmCtrlFileReadOnly    the target file is marked read-only, or the file system is read-only
 //   dpmCtrlOutOfDiskSpace  the disk or quota is full
 //   dpmCtrlInvalidFile     the file is larger than the cap

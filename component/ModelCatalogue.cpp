@@ -4,6 +4,7 @@
 #include <cstring>
 
 #include "component/RecorderModel.h"
+#include "device/DpmValues.h"
 
 namespace {
 
@@ -27,17 +28,22 @@ constexpr SettingSet kControls = Settings(S::FunctionKey, S::FourPosSwitch);
 constexpr SettingSet kProtection = Settings(S::ProhibitFileAlteration);
 constexpr SettingSet kDpm4Buttons = Settings(S::ProMode, S::PlusButtonEnabled, S::MinusButtonEnabled);
 
-constexpr std::uint32_t kStandardModes = Modes({0, 1, 2});
-constexpr std::uint32_t kTsModes = Modes({0, 1, 2, 3, 4});
-constexpr std::uint32_t kQualityModes = Modes({0, 1, 2, 3, 4, 6});
+constexpr std::uint32_t kStandardModes = Modes({dpmStandardPlay, dpmStandardPlaySilComp, dpmLongPlay});
+constexpr std::uint32_t kTsModes = kStandardModes | Modes({dpmTSLongPlay, dpmTSLongPlaySilComp});
+constexpr std::uint32_t kQualityModes = kTsModes | Modes({dpmQualityPlay});
+constexpr std::uint32_t kMp3Modes = kQualityModes | Modes({dpmMp3Stereo});
 
 constexpr StringLimits kShortTexts{.prefix = 4, .keywordName = 12, .keywordValue = 16, .barcode = 32};
 constexpr StringLimits kLongTexts{.prefix = 4, .keywordName = 16, .keywordValue = 20, .barcode = 64};
 
 constexpr Dpm4Features kNoDpm4{.smartButtons = 0, .displayAreas = 0, .recordingProfiles = 0, .audioQualities = 0};
 constexpr Dpm4Features kAdvancedDisplay{.smartButtons = 0, .displayAreas = 1, .recordingProfiles = 0, .audioQualities = 0};
-constexpr Dpm4Features kDpm4{.smartButtons = 3, .displayAreas = 4, .recordingProfiles = 4, .audioQualities = Modes({0, 6})};
-constexpr Dpm4Features kDpm4Mp3{.smartButtons = 3, .displayAreas = 4, .recordingProfiles = 4, .audioQualities = Modes({0, 6, 17})};
+constexpr std::uint32_t kProfileQualities = Modes({dpmAudioStandardPlay, dpmAudioQualityPlay});
+constexpr std::uint32_t kProfileMp3Qualities = kProfileQualities | Modes({dpmAudioMp3});
+constexpr Dpm4Features kDpm4{.smartButtons = kDpmSmartButtons, .displayAreas = kDpmDisplayAreas,
+                             .recordingProfiles = kDpmRecordingProfiles, .audioQualities = kProfileQualities};
+constexpr Dpm4Features kDpm4Mp3{.smartButtons = kDpmSmartButtons, .displayAreas = kDpmDisplayAreas,
+                                .recordingProfiles = kDpmRecordingProfiles, .audioQualities = kProfileMp3Qualities};
 
 constexpr RecorderModel kModels[] = {
   {.type = 0, .name = "DPM_9350_00", .vendorId = kOrvane, .productId = 0x0100, .displayModes = 1,
@@ -206,7 +212,7 @@ constexpr RecorderModel kModels[] = {
    .maxVoiceCommandsAlphanumeric = 3, .maxVoiceCommandsWord = 5, .setBarcodeScanButton = true,
    .qualityPlay = true, .barcodeEvent = true, .functionKey = true, .encryption = true, .security = true,
    .prohibitFileAlteration = true, .fourPosSwitch = true, .limits = kLongTexts,
-   .charset = DisplayCharset::Latin1, .recordingModes = kQualityModes | Modes({17}),
+   .charset = DisplayCharset::Latin1, .recordingModes = kMp3Modes,
    .settings = kCore | kVoiceActivation | kBarcode | kWorkflow | kVoiceCommand | kControls | kProtection |
                kDpm4Buttons,
    .dpm4 = kDpm4Mp3, .cardMiB = 4096},

@@ -24,7 +24,7 @@ struct Dpm4Features {
   int smartButtons;             // 0 on older models, else 3 (five recorder states each)
   int displayAreas;             // 4 on DPM4; 1 on older models with the advanced display; else 0
   int recordingProfiles;        // 4 on DPM4, else 0
-  std::uint32_t audioQualities; // bit per accepted code (0, 6, 17) of a recording profile
+  std::uint32_t audioQualities; // bit per accepted DpmAudioQuality of a recording profile
 };
 
 struct RecorderModel {
@@ -59,7 +59,7 @@ struct RecorderModel {
   // What the settings object accepts.
   StringLimits limits;
   DisplayCharset charset;
-  std::uint32_t recordingModes;  // bit per accepted RecordingMode value
+  std::uint32_t recordingModes;  // bit per accepted DpmRecordingMode
   SettingSet settings;
   Dpm4Features dpm4;
   LONG cardMiB;  // size of the memory card the simulated recorder comes with
@@ -74,9 +74,10 @@ struct RecorderModel {
   bool IsDpm4() const { return type >= 26; }
 };
 
-constexpr std::uint32_t Modes(std::initializer_list<int> values) {
+// A bit per code (DpmRecordingMode, DpmAudioQuality), codes 0 to 31.
+constexpr std::uint32_t Modes(std::initializer_list<LONG> values) {
   std::uint32_t bits = 0;
-  for (int v : values) bits |= 1u << v;
+  for (LONG v : values) bits |= 1u << v;
   return bits;
 }
 

@@ -20,20 +20,20 @@ void SetIfPresent(const RecorderModel& model, RecorderSettings& settings, Settin
 RecorderSettings FactorySettings(const RecorderModel& model) {
   RecorderSettings settings = NeutralSettings(model);
   settings.Text(Setting::FileNamePrefixString) = u"DICT";
-  SetIfPresent(model, settings, Setting::FileNamePrefixType, 1);
+  SetIfPresent(model, settings, Setting::FileNamePrefixType, dpmPrefixString);
   SetIfPresent(model, settings, Setting::FileCounter, 1);
-  SetIfPresent(model, settings, Setting::DateTimeFormat, 1);
+  SetIfPresent(model, settings, Setting::DateTimeFormat, dpmDateTime24Hours);
   SetIfPresent(model, settings, Setting::DeviceBeep, 1);
   SetIfPresent(model, settings, Setting::RecordNotify, 1);
-  SetIfPresent(model, settings, Setting::MicrophoneSensitivity, 1);
+  SetIfPresent(model, settings, Setting::MicrophoneSensitivity, dpmSensitivityMedium);
   SetIfPresent(model, settings, Setting::EOLButtonEnabled, 1);
   SetIfPresent(model, settings, Setting::InsertButtonEnabled, 1);
   SetIfPresent(model, settings, Setting::DELButtonEnabled, 1);
   SetIfPresent(model, settings, Setting::DLSButtonEnabled, 1);
   SetIfPresent(model, settings, Setting::PlusButtonEnabled, 1);
   SetIfPresent(model, settings, Setting::MinusButtonEnabled, 1);
-  SetIfPresent(model, settings, Setting::OS, 6);
-  SetIfPresent(model, settings, Setting::Appearance, model.displayModes - 1);
+  SetIfPresent(model, settings, Setting::OS, dpmOS_LINUX);
+  SetIfPresent(model, settings, Setting::Appearance, model.displayModes > 1 ? dpmAppearanceAdvanced : dpmAppearanceClassic);
 
   static const char16_t* const kNames[] = {u"Author", u"Worktype", u"Subject", u"Department", u"Client"};
   for (size_t k = 0; k < settings.keywords.size() && k < std::size(kNames); ++k)
@@ -43,13 +43,12 @@ RecorderSettings FactorySettings(const RecorderModel& model) {
 
   if (model.IsDpm4()) {
     // Left: keyword 1, middle: priority, right: end of letter, in every state.
-    for (auto& states : settings.dpm4.smartButtons) states.fill(0);
-    settings.dpm4.smartButtons[0].fill(1);
-    settings.dpm4.smartButtons[1].fill(5);
-    settings.dpm4.smartButtons[2].fill(6);
-    settings.dpm4.displayAreas = {1, 2, 7, 0};
-    for (RecordingProfileEntry& profile : settings.dpm4.profiles) profile.micSensitivity = 1;
-    settings.dpm4.profiles[2].micDirection = {1, 1};  // meetings: omni-directional
+    settings.dpm4.smartButtons[dpmSmartButtonLeft].fill(dpmSmartKeyword1);
+    settings.dpm4.smartButtons[dpmSmartButtonMiddle].fill(dpmSmartPriority);
+    settings.dpm4.smartButtons[dpmSmartButtonRight].fill(dpmSmartEol);
+    settings.dpm4.displayAreas = {dpmDisplayKeyword1, dpmDisplayKeyword2, dpmDisplayDateTime, dpmDisplayBlank};
+    for (RecordingProfileEntry& profile : settings.dpm4.profiles) profile.micSensitivity = dpmSensitivityMedium;
+    settings.dpm4.profiles[dpmProfileMeeting].micDirection = {dpmMicOmniDirectional, dpmMicOmniDirectional};
   }
   return settings;
 }

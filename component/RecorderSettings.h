@@ -7,6 +7,7 @@
 
 #include "component/RecorderModel.h"
 #include "component/Setting.h"
+#include "device/DpmValues.h"
 
 struct KeywordEntry {
   std::u16string name;
@@ -19,17 +20,18 @@ struct KeywordEntry {
 };
 
 struct RecordingProfileEntry {
-  LONG audioQuality = 0;    // 0, 6 or 17
-  LONG micSensitivity = 0;  // 0 to 2
-  std::array<LONG, 2> micDirection{};  // desktop, hand held: 0 uni-, 1 omni-directional
+  LONG audioQuality = dpmAudioStandardPlay;     // DpmAudioQuality
+  LONG micSensitivity = dpmSensitivityLow;      // DpmMicrophoneSensitivity
+  std::array<LONG, kDpmDevicePositions> micDirection{};  // by DpmDevicePosition: DpmMicrophoneDirection
 
   bool operator==(const RecordingProfileEntry&) const = default;
 };
 
 struct Dpm4Record {
-  std::array<std::array<LONG, 5>, 3> smartButtons{};  // [button][recorder state]: function 0 to 17
-  std::array<LONG, 4> displayAreas{};                  // display code 0 to 8 of areas 1 to 4
-  std::array<RecordingProfileEntry, 4> profiles{};
+  // [DpmSmartButton][DpmRecorderState]: a DpmSmartButtonFunction
+  std::array<std::array<LONG, kDpmRecorderStates>, kDpmSmartButtons> smartButtons{};
+  std::array<LONG, kDpmDisplayAreas> displayAreas{};  // a DpmDisplayContent for each of areas 1 to 4
+  std::array<RecordingProfileEntry, kDpmRecordingProfiles> profiles{};  // by DpmRecordingProfileIndex
 
   bool operator==(const Dpm4Record&) const = default;
 };

@@ -8,7 +8,7 @@
 #include "component/RecorderFolder.h"
 #include "component/RecorderRequest.h"
 #include "component/RecordersRoot.h"
-#include "component/SettingInfo.h"
+#include "component/SettingsReport.h"
 #include "component/TextRules.h"
 
 namespace {
@@ -24,7 +24,8 @@ constexpr const char* kUsage =
     "  add MODEL [NAME]            plug in a new recorder of MODEL (a name or type id)\n"
     "  remove NAME                 unplug a recorder and delete it\n"
     "  list                        list the recorders\n"
-    "  show NAME                   model, clock, settings, card files of a recorder\n"
+    "  show NAME                   model, clock, every setting, keyword and value row,\n"
+    "                                the DPM4 record and the card files of a recorder\n"
     "  press NAME BUTTON           press a button: stop play record insert eol rewind\n"
     "  release NAME BUTTON           forward dls del dialup dialdown dialpress smart1\n"
     "                                smart2 programmable, or a button code 0 to 29\n"
@@ -174,16 +175,7 @@ int RecorderTool::Show(const std::string& name) {
     m_out << "state:     damaged\n";
   RecorderSettings settings;
   if (SUCCEEDED(folder.LoadSettings(model, &settings))) {
-    m_out << "settings:\n";
-    for (const SettingInfo& info : AllSettingInfos()) {
-      if (!model.Has(info.id)) continue;
-      m_out << "  " << info.name << " = ";
-      if (info.kind == SettingKind::Text) m_out << '"' << Utf8FromUtf16(settings.Text(info.id)) << "\"\n";
-      else m_out << settings.Number(info.id) << "\n";
-    }
-    for (const KeywordEntry& keyword : settings.keywords)
-      m_out << "  keyword \"" << Utf8FromUtf16(keyword.name) << "\"" << (keyword.barcodeScan ? " barcode" : "")
-            << (keyword.voiceCommand ? " voice" : "") << (keyword.mandatory ? " mandatory" : "") << "\n";
+    SettingsReport(model, settings).Write(m_out);
   } else {
     m_out << "settings:  damaged\n";
   }

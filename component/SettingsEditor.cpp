@@ -2,19 +2,20 @@
 
 #include "component/SettingInfo.h"
 #include "component/TextRules.h"
+#include "component/ValueCodes.h"
 #include "device/DpmResults.h"
 
 namespace {
 
-constexpr LONG kFunctionCodes = 18;  // smart-button functions 0 to 17
-constexpr LONG kDisplayCodes = 9;    // display-area codes 0 to 8
-constexpr LONG kRecorderStates = 5;
-constexpr LONG kRequiredInputKeywords = 1;
-
 bool InRange(LONG value, LONG min, LONG max) { return value >= min && value <= max; }
 
+bool SameFlag(VARIANT_BOOL value, bool current) { return value == (current ? VARIANT_TRUE : VARIANT_FALSE); }
+
+// What a model without the setting answers: writing back what it reads is no change.
+HRESULT Unsupported(bool unchanged) { return unchanged ? S_OK : dpmCtrlNotSupported; }
+
 LONG VoiceLimit(const RecorderModel& model, LONG kind) {
-  return kind == 0 ? model.maxVoiceCommandsAlphanumeric : model.maxVoiceCommandsWord;
+  return kind == dpmVoiceCommandAlphanumerics ? model.maxVoiceCommandsAlphanumeric : model.maxVoiceCommandsWord;
 }
 
 }  // namespace
@@ -40,19 +41,21 @@ HRESULT SettingsEditor::CheckNumberRange(Setting s, LONG value) const {
 
 HRESULT SettingsEditor::PutNumber(Setting s, LONG value) {
   if (InfoOf(s).kind != SettingKind::Number) return E_INVALIDARG;
-  if (!m_model.Has(s)) return dpmCtrlNotSupported;
+  if (!m_model.Has(s)) return Unsupported(value == m_settings.Number(s));
   if (HRESULT hr = CheckNumberRange(s, value); FAILED(hr)) return hr;
-  if (s == Setting::RequiredInputType) {
-    m_settings.Number(s) = value;
-    for (KeywordEntry& keyword : m_settings.keywords) SetMandatoryFromRules(keyword);
-    return S_OK;
-  }
+  const bool keywordsRequiredChange =
+      s == Setting::RequiredInputType &&
+      (value == dpmRequiredInputKeywords) != (m_settings.Number(s) == dpmRequiredInputKeywords);
   m_settings.Number(s) = value;
+  // Only a switch to or from "keywords" moves the mandatory flags; others keep the ones chosen.
+  if (keywordsRequiredChange)
+    for (KeywordEntry& keyword : m_settings.keywords) SetMandatoryFromRules(keyword);
   return S_OK;
 }
 
 HRESULT SettingsEditor::PutVoiceCommandType(LONG index, LONG value) {
-  if (!m_model.Has(Setting::VoiceCommandType)) return dpmCtrlNotSupported;
+  if (!m_model.Has(Setting::VoiceCommandType))
+    return Unsupported(index == 0 && value == m_settings.Number(Setting::VoiceCommandType));
   if (index != 0) return E_INVALIDARG;
   if (HRESULT hr = CheckNumberRange(Setting::VoiceCommandType, value); FAILED(hr)) return hr;
   if (VoiceCommandCount() > VoiceLimit(m_model, value)) return dpmCtrlMaximumReached;
@@ -62,10 +65,11 @@ HRESULT SettingsEditor::PutVoiceCommandType(LONG index, LONG value) {
 
 HRESULT SettingsEditor::PutFlag(Setting s, VARIANT_BOOL value) {
   if (InfoOf(s).kind != SettingKind::Flag) return E_INVALIDARG;
-  if (!m_model.Has(s)) return dpmCtrlNotSupported;
+  if (!m_model.Has(s)) return Unsupported(SameFlag(value, m_settings.Number(s) != 0));
   if (HRESULT hr = CheckFlag(value); FAILED(hr)) return hr;
   const bool on = value == VARIANT_TRUE;
   if (s == Setting::ScanKeywordsFromBarcode) {
+    if (on == (m_settings.Number(s) != 0)) return S_OK;  // as it is: the keywords' own flags stay
     if (on && VoiceCommandCount() > 0) return dpmCtrlKwSetToVoiceCommand;
     m_settings.Number(s) = on;
     for (KeywordEntry& keyword : m_settings.keywords) {
@@ -84,7 +88,7 @@ HRESULT SettingsEditor::PutFlag(Setting s, VARIANT_BOOL value) {
 
 HRESULT SettingsEditor::PutText(Setting s, std::u16string_view text) {
   if (InfoOf(s).kind != SettingKind::Text) return E_INVALIDARG;
-  if (!m_model.Has(s)) return dpmCtrlNotSupported;
+  if (!m_model.Has(s)) return Unsupported(text == m_settings.Text(s));
   HRESULT hr = s == Setting::FileNamePrefixString ? CheckPrefixText(text, m_model.limits.prefix)
                                                   : CheckDisplayText(m_model, text, m_model.limits.keywordValue);
   if (FAILED(hr)) return hr;
@@ -101,8 +105,9 @@ HRESULT SettingsEditor::CheckRow(LONG row) const {
 }
 
 HRESULT SettingsEditor::PutKeywordName(LONG keyword, std::u16string_view text) {
-  if (m_model.keywordCount == 0 || m_model.keywordsReadOnly) return dpmCtrlNotSupported;
+  if (m_model.keywordCount == 0) return dpmCtrlNotSupported;
   if (HRESULT hr = CheckKeyword(keyword); FAILED(hr)) return hr;
+  if (m_model.keywordsReadOnly) return Unsupported(text == m_settings.keywords[static_cast<size_t>(keyword)].name);
   if (HRESULT hr = CheckDisplayText(m_model, text, m_model.limits.keywordName); FAILED(hr)) return hr;
   m_settings.keywords[static_cast<size_t>(keyword)].name = text;
   return S_OK;
@@ -119,12 +124,12 @@ HRESULT SettingsEditor::PutKeywordValue(LONG keyword, LONG row, std::u16string_v
 }
 
 HRESULT SettingsEditor::PutKeywordBarcodeScan(LONG keyword, VARIANT_BOOL value) {
-  if (!m_model.keywordBarcodeScan) return dpmCtrlNotSupported;
   if (HRESULT hr = CheckKeyword(keyword); FAILED(hr)) return hr;
   if (HRESULT hr = CheckFlag(value); FAILED(hr)) return hr;
   KeywordEntry& entry = m_settings.keywords[static_cast<size_t>(keyword)];
   const bool on = value == VARIANT_TRUE;
   if (on == entry.barcodeScan) return S_OK;
+  if (!m_model.keywordBarcodeScan) return dpmCtrlNotSupported;
   if (on && entry.voiceCommand) return dpmCtrlKwSetToVoiceCommand;
   if (!on && m_settings.Number(Setting::ScanKeywordsFromBarcode)) return dpmCtrlKwSetToBarcode;
   entry.barcodeScan = on;
@@ -133,12 +138,12 @@ HRESULT SettingsEditor::PutKeywordBarcodeScan(LONG keyword, VARIANT_BOOL value) 
 }
 
 HRESULT SettingsEditor::PutKeywordVoiceCommand(LONG keyword, VARIANT_BOOL value) {
-  if (!m_model.keywordVoiceCommand) return dpmCtrlNotSupported;
   if (HRESULT hr = CheckKeyword(keyword); FAILED(hr)) return hr;
   if (HRESULT hr = CheckFlag(value); FAILED(hr)) return hr;
   KeywordEntry& entry = m_settings.keywords[static_cast<size_t>(keyword)];
   const bool on = value == VARIANT_TRUE;
   if (on == entry.voiceCommand) return S_OK;
+  if (!m_model.keywordVoiceCommand) return dpmCtrlNotSupported;
   if (on && (entry.barcodeScan || m_settings.Number(Setting::ScanKeywordsFromBarcode)))
     return dpmCtrlKwSetToBarcode;
   if (on && VoiceCommandCount() >= VoiceLimit(m_model, m_settings.Number(Setting::VoiceCommandType)))
@@ -149,12 +154,12 @@ HRESULT SettingsEditor::PutKeywordVoiceCommand(LONG keyword, VARIANT_BOOL value)
 }
 
 HRESULT SettingsEditor::PutKeywordMandatory(LONG keyword, VARIANT_BOOL value) {
-  if (!m_model.keywordMandatory) return dpmCtrlNotSupported;
   if (HRESULT hr = CheckKeyword(keyword); FAILED(hr)) return hr;
   if (HRESULT hr = CheckFlag(value); FAILED(hr)) return hr;
   KeywordEntry& entry = m_settings.keywords[static_cast<size_t>(keyword)];
   const bool on = value == VARIANT_TRUE;
   if (on == entry.mandatory) return S_OK;
+  if (!m_model.keywordMandatory) return dpmCtrlNotSupported;
   if (!on && entry.barcodeScan) return dpmCtrlKwSetToBarcode;
   if (!on && entry.voiceCommand) return dpmCtrlKwSetToVoiceCommand;
   if (!on && RequiresAllKeywords()) return E_INVALIDARG;
@@ -163,23 +168,25 @@ HRESULT SettingsEditor::PutKeywordMandatory(LONG keyword, VARIANT_BOOL value) {
 }
 
 HRESULT SettingsEditor::CheckSmartButtonIndex(LONG button, LONG state) {
-  return InRange(button, 0, 2) && InRange(state, 0, kRecorderStates - 1) ? S_OK : E_INVALIDARG;
+  return InRange(button, 0, kDpmSmartButtons - 1) && InRange(state, 0, kDpmRecorderStates - 1) ? S_OK : E_INVALIDARG;
 }
 
-HRESULT SettingsEditor::CheckDisplayAreaIndex(LONG area) { return InRange(area, 1, 4) ? S_OK : E_INVALIDARG; }
+HRESULT SettingsEditor::CheckDisplayAreaIndex(LONG area) {
+  return InRange(area, 1, kDpmDisplayAreas) ? S_OK : E_INVALIDARG;
+}
 
 HRESULT SettingsEditor::PutSmartButton(LONG button, LONG state, LONG function) {
   if (m_model.dpm4.smartButtons == 0) return dpmCtrlNotSupported;
-  if (!InRange(button, 0, m_model.dpm4.smartButtons - 1) || !InRange(state, 0, kRecorderStates - 1))
+  if (!InRange(button, 0, m_model.dpm4.smartButtons - 1) || !InRange(state, 0, kDpmRecorderStates - 1))
     return E_INVALIDARG;
-  if (!InRange(function, 0, kFunctionCodes - 1)) return E_INVALIDARG;
+  if (!SmartButtonFunctionValid(function)) return E_INVALIDARG;
   m_settings.dpm4.smartButtons[static_cast<size_t>(button)][static_cast<size_t>(state)] = function;
   return S_OK;
 }
 
 HRESULT SettingsEditor::PutDisplayArea(LONG area, LONG code) {
   if (m_model.dpm4.displayAreas == 0) return dpmCtrlNotSupported;
-  if (!InRange(area, 1, m_model.dpm4.displayAreas) || !InRange(code, 0, kDisplayCodes - 1)) return E_INVALIDARG;
+  if (!InRange(area, 1, m_model.dpm4.displayAreas) || !DisplayContentValid(code)) return E_INVALIDARG;
   m_settings.dpm4.displayAreas[static_cast<size_t>(area - 1)] = code;
   return S_OK;
 }
@@ -198,14 +205,14 @@ HRESULT SettingsEditor::PutProfileAudioQuality(LONG profile, LONG value) {
 
 HRESULT SettingsEditor::PutProfileMicSensitivity(LONG profile, LONG value) {
   if (HRESULT hr = CheckProfile(profile); FAILED(hr)) return hr;
-  if (!InRange(value, 0, 2)) return E_INVALIDARG;
+  if (!SensitivityValid(value)) return E_INVALIDARG;
   m_settings.dpm4.profiles[static_cast<size_t>(profile)].micSensitivity = value;
   return S_OK;
 }
 
 HRESULT SettingsEditor::PutProfileMicDirection(LONG profile, LONG position, LONG value) {
   if (HRESULT hr = CheckProfile(profile); FAILED(hr)) return hr;
-  if (!InRange(position, 0, 1) || !InRange(value, 0, 1)) return E_INVALIDARG;
+  if (!DevicePositionValid(position) || !MicDirectionValid(value)) return E_INVALIDARG;
   m_settings.dpm4.profiles[static_cast<size_t>(profile)].micDirection[static_cast<size_t>(position)] = value;
   return S_OK;
 }
@@ -217,7 +224,7 @@ int SettingsEditor::VoiceCommandCount() const {
 }
 
 bool SettingsEditor::RequiresAllKeywords() const {
-  return m_settings.Number(Setting::RequiredInputType) == kRequiredInputKeywords;
+  return m_settings.Number(Setting::RequiredInputType) == dpmRequiredInputKeywords;
 }
 
 // Whether the link rule holds for `row` once keyword `keyword` holds `text` there (keyword -1: as is).

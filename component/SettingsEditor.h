@@ -6,7 +6,10 @@
 // character the display cannot show; dpmCtrlMaximumReached past a text length or a count the model
 // allows; the keyword codes below), and only then the change. A refused change leaves everything as
 // it was. Booleans must be VARIANT_TRUE or VARIANT_FALSE. Reads never fail for a missing setting:
-// it stays at its neutral value (0, false, empty), which ValidateSettings insists on.
+// it stays at its neutral value (0, false, empty), which ValidateSettings insists on. Writing back the
+// value a setting holds is no change and succeeds even where the model lacks the setting (a fixed
+// keyword name, a keyword flag, a scalar): the settings dialog's write-all routine writes back every
+// value it read, and an older recorder would otherwise answer it with a failure per missing setting.
 //
 // Keyword rules (k is a keyword index, "input method" is barcode scan or voice command):
 //  1. A keyword has at most one input method. Setting barcode scan on a voice-command keyword gives
@@ -14,13 +17,14 @@
 //     "scan keywords from barcode" is on, gives dpmCtrlKwSetToBarcode.
 //  2. ScanKeywordsFromBarcode on sets barcode scan on every keyword (dpmCtrlKwSetToVoiceCommand while
 //     any keyword has voice command); while it is on, clearing one keyword's barcode scan gives
-//     dpmCtrlKwSetToBarcode. Turning it off clears every barcode scan flag.
+//     dpmCtrlKwSetToBarcode. Turning it off from on clears every barcode scan flag.
 //  3. At most MaxKeywordVoiceCommands(VoiceCommandType) keywords have voice command: one more, or a
 //     VoiceCommandType whose limit is below the current number, gives dpmCtrlMaximumReached.
 //  4. Mandatory flags: a keyword with an input method is mandatory (the recorder asks for it before it
 //     closes a dictation), and so is every keyword while RequiredInputType is 1 (keywords). Switching an
 //     input method on, or RequiredInputType to 1, sets the flags; switching an input method off, or
-//     RequiredInputType away from 1, leaves only the flags the rules still hold. Clearing a flag that a rule holds gives
+//     RequiredInputType away from 1, leaves only the flags the rules still hold; any other
+//     RequiredInputType change keeps the flags chosen. Clearing a flag that a rule holds gives
 //     dpmCtrlKwSetToBarcode or dpmCtrlKwSetToVoiceCommand (input method), E_INVALIDARG (required input).
 //  5. Linked keywords (LinkKeywords on): the value rows are records keyed by keyword 1, so a row with a
 //     value in any other keyword needs a value in keyword 1. A change that would break this, and

@@ -3,6 +3,7 @@
 #include "component/SettingInfo.h"
 #include "component/SettingsEditor.h"
 #include "component/TextRules.h"
+#include "component/ValueCodes.h"
 #include "device/DpmResults.h"
 
 namespace {
@@ -46,7 +47,7 @@ HRESULT CheckKeywordFlags(const RecorderModel& model, const RecorderSettings& se
   if (model.keywordMandatory && !keyword.mandatory) {
     if (keyword.barcodeScan) return dpmCtrlKwSetToBarcode;
     if (keyword.voiceCommand) return dpmCtrlKwSetToVoiceCommand;
-    if (settings.Number(Setting::RequiredInputType) == 1) return E_INVALIDARG;
+    if (settings.Number(Setting::RequiredInputType) == dpmRequiredInputKeywords) return E_INVALIDARG;
   }
   return S_OK;
 }
@@ -59,7 +60,7 @@ HRESULT CheckKeywords(const RecorderModel& model, const RecorderSettings& settin
     voiceCommands += keyword.voiceCommand ? 1 : 0;
   }
   const LONG kind = settings.Number(Setting::VoiceCommandType);
-  const LONG limit = kind == 0 ? model.maxVoiceCommandsAlphanumeric : model.maxVoiceCommandsWord;
+  const LONG limit = kind == dpmVoiceCommandAlphanumerics ? model.maxVoiceCommandsAlphanumeric : model.maxVoiceCommandsWord;
   if (voiceCommands > limit) return dpmCtrlMaximumReached;
   if (settings.Number(Setting::LinkKeywords))
     for (LONG row = 0; row < model.keywordRows; ++row)
@@ -67,22 +68,20 @@ HRESULT CheckKeywords(const RecorderModel& model, const RecorderSettings& settin
   return S_OK;
 }
 
-bool InRange(LONG value, LONG min, LONG max) { return value >= min && value <= max; }
-
 // Entries beyond what the model has must stay neutral (0).
 HRESULT CheckDpm4(const RecorderModel& model, const Dpm4Record& record) {
   for (size_t b = 0; b < record.smartButtons.size(); ++b)
     for (LONG function : record.smartButtons[b]) {
       if (b >= static_cast<size_t>(model.dpm4.smartButtons)) {
         if (function != 0) return dpmCtrlNotSupported;
-      } else if (!InRange(function, 0, 17)) {
+      } else if (!SmartButtonFunctionValid(function)) {
         return E_INVALIDARG;
       }
     }
   for (size_t a = 0; a < record.displayAreas.size(); ++a) {
     if (a >= static_cast<size_t>(model.dpm4.displayAreas)) {
       if (record.displayAreas[a] != 0) return dpmCtrlNotSupported;
-    } else if (!InRange(record.displayAreas[a], 0, 8)) {
+    } else if (!DisplayContentValid(record.displayAreas[a])) {
       return E_INVALIDARG;
     }
   }
@@ -92,8 +91,9 @@ HRESULT CheckDpm4(const RecorderModel& model, const Dpm4Record& record) {
       if (!(profile == RecordingProfileEntry{})) return dpmCtrlNotSupported;
       continue;
     }
-    if (!model.AcceptsAudioQuality(profile.audioQuality) || !InRange(profile.micSensitivity, 0, 2) ||
-        !InRange(profile.micDirection[0], 0, 1) || !InRange(profile.micDirection[1], 0, 1))
+    if (!model.AcceptsAudioQuality(profile.audioQuality) || !SensitivityValid(profile.micSensitivity) ||
+        !MicDirectionValid(profile.micDirection[dpmPositionDesktop]) ||
+        !MicDirectionValid(profile.micDirection[dpmPositionHandHeld]))
       return E_INVALIDARG;
   }
   return S_OK;

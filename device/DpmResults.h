@@ -3,7 +3,8 @@
 // shows the name, and goes on; none of them is worth a retry without the user doing something first.
 #include "platform/automation/Types.h"
 
-// The recorder model has no such setting or operation: leave the control as it was.
+// The recorder model has no such setting or operation: leave the control as it was. Also the answer
+// of SetDeviceSettings to settings of another model (an imported file, say): nothing is written.
 inline constexpr HRESULT dpmCtrlNotSupported = HresultOf(0x800409FE);
 // A device operation came before Initialize: press "Initialize" first.
 inline constexpr HRESULT dpmCtrlNotInitialized = HresultOf(0x800409FF);
@@ -40,7 +41,8 @@ inline constexpr HRESULT dpmCtrlOperationCancelled = HresultOf(0x80040A0E);
 inline constexpr HRESULT dpmCtrlNoDrive = HresultOf(0x80040A0F);
 // The recorder's memory is write protected.
 inline constexpr HRESULT dpmCtrlDiskWriteProtected = HresultOf(0x80040A10);
-// A security code or password was wrong, or the recorder is locked.
+// A security code or password was wrong, or the recorder is locked; for a file, the system refused
+// access (an export into a folder without write permission, say) and nothing was written.
 inline constexpr HRESULT dpmCtrlAccessDenied = HresultOf(0x80040A11);
 // A text holds a character the recorder cannot store.
 inline constexpr HRESULT dpmCtrlInvalidCharacter = HresultOf(0x80040A12);

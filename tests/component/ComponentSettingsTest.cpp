@@ -40,12 +40,13 @@ const FlagProperty kFlags[] = {
     FLAG(RecordLevelInd),   FLAG(ProhibitFileAlteration), FLAG(ProMode),            FLAG(PlusButtonEnabled),
     FLAG(MinusButtonEnabled)};
 
-// A value the model accepts that differs from the factory one where the range allows.
+// A value the model accepts that differs from the factory one where the range allows, and from the
+// neutral one a model without the setting holds (writing that back is no change).
 LONG ChangedValue(const RecorderModel& model, Setting id) {
   switch (id) {
     case Setting::RecordingMode: return 2;
     case Setting::Appearance: return 0;
-    case Setting::UserStringCount: return model.userStringMax;
+    case Setting::UserStringCount: return model.userStringMax > 0 ? model.userStringMax : 1;
     case Setting::RequiredInputType: return 2;
     case Setting::FileCounter: return 9999;
     default: return InfoOf(id).max;
@@ -127,6 +128,64 @@ TEST_P(SettingsRoundTrip, EveryPropertyPersistsOrIsRefusedAsUnsupported) {
 
 // One model of each family: classic, barcode, advanced display, workflow, DPM3, each DPM4.
 INSTANTIATE_TEST_SUITE_P(Families, SettingsRoundTrip, ::testing::Values(0, 1, 6, 7, 12, 19, 26, 27, 28));
+
+std::vector<LONG> AllModelTypes() {
+  std::vector<LONG> types;
+  for (const RecorderModel& model : AllRecorderModels()) types.push_back(model.type);
+  return types;
+}
+
+// The settings dialog's write-all routine writes back every value it read; no model refuses any of
+// those writes, and committing the object leaves the recorder as it was.
+class WriteBack : public ComponentTest, public ::testing::WithParamInterface<LONG> {};
+
+TEST_P(WriteBack, OfEveryValueReadSucceedsAndChangesNothing) {
+  ASSERT_EQ(Tool("add " + std::to_string(GetParam()) + " rec"), 0);
+  ASSERT_EQ(control->Initialize(0), S_OK);
+  ComPtr<IDPMDevice> device = Device();
+  ComPtr<IDPMDeviceSettings> s = SettingsOf(device.Get());
+  const std::string committed = ReadText(Recorders() + "/rec/settings.json");
+  for (const NumberProperty& p : kNumbers) {
+    LONG value = 0;
+    ASSERT_EQ((s.Get()->*p.get)(&value), S_OK);
+    EXPECT_EQ((s.Get()->*p.put)(value), S_OK) << InfoOf(p.id).name;
+  }
+  for (const FlagProperty& p : kFlags) {
+    VARIANT_BOOL value = VARIANT_FALSE;
+    ASSERT_EQ((s.Get()->*p.get)(&value), S_OK);
+    EXPECT_EQ((s.Get()->*p.put)(value), S_OK) << InfoOf(p.id).name;
+  }
+  Bstr text;
+  ASSERT_EQ(s->get_FileNamePrefixString(text.Receive()), S_OK);
+  EXPECT_EQ(s->put_FileNamePrefixString(text.Get()), S_OK);
+  ASSERT_EQ(s->get_Keyword1String(text.Receive()), S_OK);
+  EXPECT_EQ(s->put_Keyword1String(text.Get()), S_OK);
+  LONG voiceType = 0, keywords = 0, rows = 0;
+  ASSERT_EQ(s->get_VoiceCommandType(0, &voiceType), S_OK);
+  EXPECT_EQ(s->put_VoiceCommandType(0, voiceType), S_OK);
+  ASSERT_EQ(s->get_KeywordUsageCount(&keywords), S_OK);
+  ASSERT_EQ(s->get_KeywordContentCount(&rows), S_OK);
+  for (LONG k = 0; k < keywords; ++k) {
+    SCOPED_TRACE(k);
+    ASSERT_EQ(s->get_KeywordUsageString(k, text.Receive()), S_OK);
+    EXPECT_EQ(s->put_KeywordUsageString(k, text.Get()), S_OK);
+    for (LONG r = 0; r < rows; ++r) {
+      ASSERT_EQ(s->get_KeywordContentString(k, r, text.Receive()), S_OK);
+      ASSERT_EQ(s->put_KeywordContentString(k, r, text.Get()), S_OK) << r;
+    }
+    VARIANT_BOOL barcode = VARIANT_FALSE, voice = VARIANT_FALSE, mandatory = VARIANT_FALSE;
+    ASSERT_EQ(s->get_KeywordBarcodeScan(k, &barcode), S_OK);
+    ASSERT_EQ(s->get_KeywordVoiceCommand(k, &voice), S_OK);
+    ASSERT_EQ(s->get_KeywordMandatory(k, &mandatory), S_OK);
+    EXPECT_EQ(s->put_KeywordBarcodeScan(k, barcode), S_OK);
+    EXPECT_EQ(s->put_KeywordVoiceCommand(k, voice), S_OK);
+    EXPECT_EQ(s->put_KeywordMandatory(k, mandatory), S_OK);
+  }
+  ASSERT_EQ(device->SetDeviceSettings(s.Get()), S_OK);
+  EXPECT_EQ(ReadText(Recorders() + "/rec/settings.json"), committed);
+}
+
+INSTANTIATE_TEST_SUITE_P(EveryModel, WriteBack, ::testing::ValuesIn(AllModelTypes()));
 
 class ComponentSettings : public ComponentTest {
  protected:

@@ -66,12 +66,19 @@ INSTANTIATE_TEST_SUITE_P(Steps, FileAccessWriteFault,
                                            WriteFault{"rename", EDQUOT, dpmCtrlOutOfDiskSpace}),
                          [](const auto& info) { return std::string(info.param.step) + std::to_string(info.index); });
 
-TEST_F(FileAccess, ReadOnlyTargetIsRefusedEvenForRoot) {
+TEST_F(FileAccess, ReadOnlyTargetOrFolderIsRefusedEvenForRoot) {
   const std::string path = folder / "locked.json";
   WriteText(path, "old");
   ::chmod(path.c_str(), 0444);
   EXPECT_EQ(WriteFileAtomically(path, "new"), dpmCtrlFileReadOnly);
   EXPECT_EQ(ReadText(path), "old");
+
+  ::chmod(path.c_str(), 0644);
+  ::chmod(folder.Path().c_str(), 0555);
+  EXPECT_EQ(WriteFileAtomically(path, "new"), dpmCtrlAccessDenied);
+  EXPECT_EQ(WriteFileAtomically(folder / "fresh.json", "new"), dpmCtrlAccessDenied);
+  EXPECT_EQ(ReadText(path), "old");
+  EXPECT_EQ(EntryCount(folder.Path()), 1u);
 }
 
 TEST_F(FileAccess, MissingFolderAndFolderTarget) {

@@ -7,6 +7,7 @@
 
 #include "component/RecorderModel.h"
 #include "component/SettingInfo.h"
+#include "device/DpmValues.h"
 
 namespace {
 
@@ -43,7 +44,7 @@ TEST(ModelCatalogue, ProductIdsAreUniqueAndLimitsSane) {
     EXPECT_GE(m.userStringMax, 0);
     EXPECT_GT(m.cardMiB, 0);
     EXPECT_LE(m.cardMiB, 8 * 1024 * 1024 / 4);  // free space in KiB fits a LONG
-    EXPECT_TRUE(m.AcceptsRecordingMode(0));
+    EXPECT_TRUE(m.AcceptsRecordingMode(dpmStandardPlay));
     for (LONG mode : {5, 7, 16, 18, -1}) {
       EXPECT_FALSE(m.AcceptsRecordingMode(mode)) << mode;
     }
@@ -65,7 +66,7 @@ TEST(ModelCatalogue, CapabilitiesMatchTheSettingsListed) {
     EXPECT_EQ(m.fourPosSwitch, m.Has(Setting::FourPosSwitch));
     EXPECT_EQ(m.prohibitFileAlteration, m.Has(Setting::ProhibitFileAlteration));
     EXPECT_EQ(m.keywordVoiceCommand, m.Has(Setting::VoiceCommandType));
-    EXPECT_EQ(m.qualityPlay, m.AcceptsRecordingMode(6));
+    EXPECT_EQ(m.qualityPlay, m.AcceptsRecordingMode(dpmQualityPlay));
     if (m.scanKeywordsFromBarcode) {
       EXPECT_TRUE(m.keywordBarcodeScan);
     }
@@ -84,17 +85,17 @@ TEST(ModelCatalogue, Dpm4FeaturesOnlyFromType26) {
     SCOPED_TRACE(m.name);
     const bool dpm4 = m.type >= 26;
     EXPECT_EQ(m.IsDpm4(), dpm4);
-    EXPECT_EQ(m.dpm4.smartButtons, dpm4 ? 3 : 0);
-    EXPECT_EQ(m.dpm4.recordingProfiles, dpm4 ? 4 : 0);
+    EXPECT_EQ(m.dpm4.smartButtons, dpm4 ? kDpmSmartButtons : 0);
+    EXPECT_EQ(m.dpm4.recordingProfiles, dpm4 ? kDpmRecordingProfiles : 0);
     EXPECT_EQ(m.dpm4.audioQualities != 0, dpm4);
     EXPECT_EQ(m.Has(Setting::ProMode), dpm4);
     EXPECT_EQ(m.Has(Setting::PlusButtonEnabled), dpm4);
     // Older models with the advanced display map its one area; DPM4 has four.
-    EXPECT_EQ(m.dpm4.displayAreas, dpm4 ? 4 : (m.displayModes == 2 ? 1 : 0));
+    EXPECT_EQ(m.dpm4.displayAreas, dpm4 ? kDpmDisplayAreas : (m.displayModes == 2 ? 1 : 0));
     if (dpm4) {
-      EXPECT_TRUE(m.AcceptsAudioQuality(0));
-      EXPECT_TRUE(m.AcceptsAudioQuality(6));
-      EXPECT_EQ(m.AcceptsAudioQuality(17), m.AcceptsRecordingMode(17));
+      EXPECT_TRUE(m.AcceptsAudioQuality(dpmAudioStandardPlay));
+      EXPECT_TRUE(m.AcceptsAudioQuality(dpmAudioQualityPlay));
+      EXPECT_EQ(m.AcceptsAudioQuality(dpmAudioMp3), m.AcceptsRecordingMode(dpmMp3Stereo));
     }
   }
 }

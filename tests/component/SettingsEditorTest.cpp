@@ -8,6 +8,7 @@
 
 #include "component/SettingsEditor.h"
 #include "device/DpmResults.h"
+#include "device/DpmValues.h"
 
 namespace {
 
@@ -42,8 +43,19 @@ constexpr VARIANT_BOOL F = VARIANT_FALSE;
 
 const Refusal kRefusals[] = {
     {"ProModeOnOldModel", 0, [](SettingsEditor& e) { return e.PutFlag(Setting::ProMode, T); }, dpmCtrlNotSupported},
-    {"BarcodeModeWithoutReader", 0, [](SettingsEditor& e) { return e.PutNumber(Setting::BarcodeMode, 0); },
+    {"BarcodeModeWithoutReader", 0, [](SettingsEditor& e) { return e.PutNumber(Setting::BarcodeMode, 1); },
      dpmCtrlNotSupported},
+    // Writing back what a model without the setting reads is no change.
+    {"SameNumberWithoutTheSetting", 0, [](SettingsEditor& e) { return e.PutNumber(Setting::BarcodeMode, 0); }, S_OK},
+    {"ClearFlagWithoutTheSetting", 0, [](SettingsEditor& e) { return e.PutFlag(Setting::ProMode, F); }, S_OK},
+    {"SameVoiceTypeWithoutVoice", 7, [](SettingsEditor& e) { return e.PutVoiceCommandType(0, 0); }, S_OK},
+    {"VoiceTypeIndex1WithoutVoice", 7, [](SettingsEditor& e) { return e.PutVoiceCommandType(1, 0); },
+     dpmCtrlNotSupported},
+    {"SameFixedKeywordName", 6, [](SettingsEditor& e) { return e.PutKeywordName(1, u"Worktype"); }, S_OK},
+    {"ClearBarcodeFlagWithoutReader", 0, [](SettingsEditor& e) { return e.PutKeywordBarcodeScan(3, F); }, S_OK},
+    {"ClearMandatoryWithoutIt", 5, [](SettingsEditor& e) { return e.PutKeywordMandatory(1, F); }, S_OK},
+    {"FlagOfKeywordPastCountWithoutIt", 0, [](SettingsEditor& e) { return e.PutKeywordVoiceCommand(4, F); },
+     E_INVALIDARG},
     {"RecordingMode5", 27, [](SettingsEditor& e) { return e.PutNumber(Setting::RecordingMode, 5); }, E_INVALIDARG},
     {"RecordingModeNone", 27, [](SettingsEditor& e) { return e.PutNumber(Setting::RecordingMode, -1); }, E_INVALIDARG},
     {"Mp3On8200", 27, [](SettingsEditor& e) { return e.PutNumber(Setting::RecordingMode, 17); }, E_INVALIDARG},
@@ -179,6 +191,23 @@ TEST_F(KeywordRules, RequiredKeywordsAreAllMandatory) {
   ASSERT_EQ(editor.PutNumber(Setting::RequiredInputType, 3), S_OK);
   EXPECT_FALSE(Keyword(0).mandatory);
   EXPECT_TRUE(Keyword(2).mandatory);  // still held by its barcode
+}
+
+// Writes that do not switch "barcode for all" or "keywords required" leave the keywords' own flags.
+TEST_F(KeywordRules, OnlyARealSwitchMovesTheKeywordFlags) {
+  ASSERT_EQ(editor.PutKeywordBarcodeScan(1, T), S_OK);
+  ASSERT_EQ(editor.PutKeywordMandatory(4, T), S_OK);
+  const RecorderSettings before = settings;
+  EXPECT_EQ(editor.PutFlag(Setting::ScanKeywordsFromBarcode, F), S_OK);
+  EXPECT_EQ(editor.PutNumber(Setting::RequiredInputType, dpmRequiredInputNone), S_OK);
+  EXPECT_EQ(settings, before);
+  ASSERT_EQ(editor.PutNumber(Setting::RequiredInputType, dpmRequiredInputInstruction), S_OK);
+  EXPECT_TRUE(Keyword(1).barcodeScan && Keyword(1).mandatory);
+  EXPECT_TRUE(Keyword(4).mandatory) << "chosen by hand, and no switch to or from keywords";
+  ASSERT_EQ(editor.PutNumber(Setting::RequiredInputType, dpmRequiredInputKeywords), S_OK);
+  ASSERT_EQ(editor.PutNumber(Setting::RequiredInputType, dpmRequiredInputUserStrings), S_OK);
+  EXPECT_FALSE(Keyword(4).mandatory) << "leaving keywords keeps only what the rules hold";
+  EXPECT_TRUE(Keyword(1).mandatory);
 }
 
 TEST_F(KeywordRules, LinkedRowsNeedTheFirstKeyword) {
