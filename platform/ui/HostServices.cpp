@@ -84,9 +84,16 @@ class QtHost : public IHostServices {
   }
 
   bool GetOpenFileName(HWND owner, const OpenFileRequest& request, std::string& path) override {
+    // As the platform's dialog without its file-must-exist option: a name typed in need not exist yet,
+    // so the same dialog serves for saving to a new file.
+    QFileDialog dialog(OwnerWidget(owner), ui::ToQt(request.title), ui::ToQt(request.initialPath),
+                       FilterOf(request.filter));
+    dialog.setOption(QFileDialog::DontUseNativeDialog);
+    dialog.setAcceptMode(QFileDialog::AcceptOpen);
+    dialog.setFileMode(QFileDialog::AnyFile);
     ui::QtEntry entry;
-    QString chosen = QFileDialog::getOpenFileName(OwnerWidget(owner), ui::ToQt(request.title),
-                                                  ui::ToQt(request.initialPath), FilterOf(request.filter));
+    if (dialog.exec() != QDialog::Accepted || dialog.selectedFiles().isEmpty()) return false;
+    const QString chosen = dialog.selectedFiles().front();
     if (chosen.isEmpty()) return false;
     path = ui::FromQt(chosen);
     return true;
