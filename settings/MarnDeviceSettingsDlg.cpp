@@ -285,14 +285,28 @@ void CMarnDeviceSettingsDlg::LoadFromSettings(bool full) {
   ShowFields();
 }
 
-// Columns of a previous load go too: otherwise every load would add another set beside the old one.
+// A previous load's columns are taken over or removed: inserting beside them would show every keyword
+// twice after a second load.
+void CMarnDeviceSettingsDlg::ShowKeywordColumn(CKeywordListCtrl& grid, int column, const std::string& heading,
+                                               int width) {
+  if (column >= grid.GetHeaderCtrl()->GetItemCount()) {
+    grid.InsertColumn(column, heading, LVCFMT_LEFT, width);
+  } else {
+    LVCOLUMN info{};
+    info.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
+    info.fmt = LVCFMT_LEFT;
+    info.cx = width;
+    std::string text = heading;
+    info.pszText = text.data();
+    grid.SetColumn(column, &info);
+  }
+  grid.SetColumnWidth(column, width);
+}
+
 void CMarnDeviceSettingsDlg::RebuildKeywordGrids(int& keywordCount) {
   CDeviceSettings& s = *m_settingsWrapper;
   m_valuesGrid.DeleteAllItems();
   m_namesGrid.DeleteAllItems();
-  for (CKeywordListCtrl* grid : {&m_valuesGrid, &m_namesGrid})
-    while (grid->DeleteColumn(0)) {
-    }
   CRect client;
   m_valuesGrid.GetClientRect(&client);
   const int columnWidth = client.Width() / 5;
@@ -315,14 +329,15 @@ void CMarnDeviceSettingsDlg::RebuildKeywordGrids(int& keywordCount) {
   }
   capabilities = nullptr;
 
+  for (CKeywordListCtrl* grid : {&m_valuesGrid, &m_namesGrid})
+    for (int last = grid->GetHeaderCtrl()->GetItemCount() - 1; last >= std::max(keywords, 0); --last)
+      grid->DeleteColumn(last);
   m_namesGrid.InsertItem(0, "");
   for (int k = 0; k < keywords; ++k) {
     std::string name;
     s.get_KeywordUsageString(k, name);
-    m_valuesGrid.InsertColumn(k, name, LVCFMT_LEFT, columnWidth);
-    m_valuesGrid.SetColumnWidth(k, columnWidth);
-    m_namesGrid.InsertColumn(k, name, LVCFMT_LEFT, columnWidth);
-    m_namesGrid.SetColumnWidth(k, columnWidth);
+    ShowKeywordColumn(m_valuesGrid, k, name, columnWidth);
+    ShowKeywordColumn(m_namesGrid, k, name, columnWidth);
     m_namesGrid.SetItemText(0, k, name);
   }
   for (int r = 0; r < rows; ++r) {

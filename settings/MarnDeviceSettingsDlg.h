@@ -117,6 +117,7 @@ class CMarnDeviceSettingsDlg : public CDialog, public IKeywordGridOwner {
 
   // Loading.
   void RebuildKeywordGrids(int& keywordCount);
+  static void ShowKeywordColumn(CKeywordListCtrl& grid, int column, const std::string& heading, int width);
   void LoadKeywordFlags(int keywordCount);
   void LoadDeviceTypeFeatures();
   void SelectList(CComboBox& list, HRESULT (CDeviceSettings::*get)(int&));

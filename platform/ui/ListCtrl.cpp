@@ -47,6 +47,20 @@ QTableWidgetItem* Cell(HWND hwnd, int row, int column) {
   return item;
 }
 
+// An empty text on a cell that has no item yet leaves it without one: it looks the same, and a grid of
+// mostly empty cells fills quickly.
+void SetCellText(HWND hwnd, int row, int column, const QString& text) {
+  QTableWidget* table = Table(hwnd);
+  if (QTableWidgetItem* item = table->item(row, column)) {
+    item->setText(text);
+    return;
+  }
+  if (text.isEmpty()) return;
+  auto* item = new QTableWidgetItem(text);
+  StyleItem(hwnd, item, column);
+  table->setItem(row, column, item);
+}
+
 void RestyleAll(HWND hwnd) {
   QTableWidget* table = Table(hwnd);
   for (int r = 0; r < table->rowCount(); ++r)
@@ -166,6 +180,27 @@ int CListCtrl::InsertColumn(int column, const std::string& heading, int format, 
   return column;
 }
 
+BOOL CListCtrl::SetColumn(int column, const LVCOLUMN* info) {
+  QTableWidget* table = Table(m_hWnd);
+  if (!table || !info || column < 0 || column >= table->columnCount()) return FALSE;
+  QTableWidgetItem* header = table->horizontalHeaderItem(column);
+  if (!header) {
+    header = new QTableWidgetItem;
+    table->setHorizontalHeaderItem(column, header);
+  }
+  if (info->mask & LVCF_FMT) {
+    auto& formats = m_hWnd->columnFormats;
+    if (column >= static_cast<int>(formats.size())) formats.resize(static_cast<size_t>(column) + 1, LVCFMT_LEFT);
+    formats[static_cast<size_t>(column)] = info->fmt;
+    header->setTextAlignment(ui::AlignmentOf(info->fmt));
+    for (int r = 0; r < table->rowCount(); ++r)
+      if (QTableWidgetItem* item = table->item(r, column)) ui::StyleItem(m_hWnd, item, column);
+  }
+  if (info->mask & LVCF_TEXT) header->setText(ui::ToQt(info->pszText ? info->pszText : ""));
+  if (info->mask & LVCF_WIDTH) table->setColumnWidth(column, info->cx);
+  return TRUE;
+}
+
 BOOL CListCtrl::DeleteColumn(int column) {
   QTableWidget* table = Table(m_hWnd);
   if (!table || column < 0 || column >= table->columnCount()) return FALSE;
@@ -215,7 +250,7 @@ int CListCtrl::InsertItem(int item, const std::string& text) {
   if (!table) return -1;
   if (item < 0 || item > table->rowCount()) item = table->rowCount();
   table->insertRow(item);
-  if (table->columnCount() > 0) ui::Cell(m_hWnd, item, 0)->setText(ui::ToQt(text));
+  if (table->columnCount() > 0) ui::SetCellText(m_hWnd, item, 0, ui::ToQt(text));
   else table->setVerticalHeaderItem(item, new QTableWidgetItem(ui::ToQt(text)));
   return item;
 }
@@ -249,7 +284,7 @@ int CListCtrl::GetItemCount() const {
 BOOL CListCtrl::SetItemText(int item, int subItem, const std::string& text) {
   QTableWidget* table = Table(m_hWnd);
   if (!table || item < 0 || item >= table->rowCount() || subItem < 0 || subItem >= table->columnCount()) return FALSE;
-  ui::Cell(m_hWnd, item, subItem)->setText(ui::ToQt(text));
+  ui::SetCellText(m_hWnd, item, subItem, ui::ToQt(text));
   return TRUE;
 }
 
@@ -330,6 +365,8 @@ BOOL CListCtrl::SetBkColor(COLORREF color) {
 COLORREF CListCtrl::GetBkColor() const { return ui::IsLive(m_hWnd) ? m_hWnd->bkColor : CLR_NONE; }
 BOOL CListCtrl::SetTextBkColor(COLORREF color) {
   if (!Table(m_hWnd)) return FALSE;
+  // Restyling every cell costs a pass over the grid; the same colour again changes nothing.
+  if (m_hWnd->textBkColor == color) return TRUE;
   m_hWnd->textBkColor = color;
   ui::RestyleAll(m_hWnd);
   return TRUE;

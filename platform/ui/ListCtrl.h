@@ -19,6 +19,8 @@ class CListCtrl : public CWnd {
   int InsertColumn(int column, const std::string& heading, int format = LVCFMT_LEFT, int width = -1,
                    int subItem = -1);
   BOOL DeleteColumn(int column);
+  // Changes an existing column: LVCF_TEXT, LVCF_FMT and LVCF_WIDTH of `info->mask`.
+  BOOL SetColumn(int column, const LVCOLUMN* info);
   int GetColumnWidth(int column) const;   // 0 for a column that does not exist
   BOOL SetColumnWidth(int column, int width);
   BOOL GetColumn(int column, LVCOLUMN* info) const;  // LVCF_FMT, LVCF_WIDTH, LVCF_TEXT

@@ -40,6 +40,42 @@ TEST_P(ListCtrl, ColumnsKeepWidthAndFormat) {
   EXPECT_EQ(column.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_RIGHT);
 }
 
+TEST_P(ListCtrl, SetColumnChangesHeadingFormatAndWidthOfAnExistingColumn) {
+  std::string heading = "Client";
+  LVCOLUMN change{};
+  change.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
+  change.fmt = LVCFMT_CENTER;
+  change.cx = 33;
+  change.pszText = heading.data();
+  ASSERT_TRUE(list.SetColumn(2, &change));
+  EXPECT_FALSE(list.SetColumn(4, &change));
+  char text[16] = {};
+  LVCOLUMN read{};
+  read.mask = LVCF_TEXT | LVCF_FMT | LVCF_WIDTH;
+  read.pszText = text;
+  read.cchTextMax = sizeof text;
+  ASSERT_TRUE(list.GetColumn(2, &read));
+  EXPECT_STREQ(text, "Client");
+  EXPECT_EQ(read.fmt & LVCFMT_JUSTIFYMASK, LVCFMT_CENTER);
+  EXPECT_EQ(read.cx, 33);
+  EXPECT_EQ(list.GetHeaderCtrl()->GetItemCount(), 4);
+}
+
+TEST_P(ListCtrl, EmptyTextsAndRepeatedColoursChangeWhatTheyShould) {
+  EXPECT_TRUE(list.SetItemText(5, 3, ""));
+  EXPECT_EQ(list.GetItemText(5, 3), "");
+  EXPECT_TRUE(list.SetItemText(5, 3, "x"));
+  EXPECT_TRUE(list.SetItemText(5, 3, ""));
+  EXPECT_EQ(list.GetItemText(5, 3), "") << "an empty text clears a cell that had one";
+  EXPECT_TRUE(list.SetTextBkColor(RGB(1, 2, 3)));
+  EXPECT_TRUE(list.SetTextBkColor(RGB(1, 2, 3)));
+  EXPECT_EQ(list.GetTextBkColor(), RGB(1, 2, 3));
+  EXPECT_TRUE(list.SetItemText(6, 2, "y"));
+  auto* table = qobject_cast<QTableWidget*>(WidgetOf(list));
+  ASSERT_NE(table, nullptr);
+  EXPECT_EQ(table->item(6, 2)->background().color(), QColor(1, 2, 3)) << "a new cell takes the text background";
+}
+
 TEST_P(ListCtrl, CellsHoldTextAndRowsData) {
   EXPECT_EQ(list.GetItemCount(), 20);
   EXPECT_TRUE(list.SetItemText(3, 2, "Author"));
