@@ -382,33 +382,33 @@ void BM_StoreToSettings(benchmark::State& state) {
 BENCHMARK(BM_StoreToSettings)->Unit(benchmark::kMicrosecond);
 
 // What Export and Import Settings cost the user: one file of the largest model each.
-void BM_ExportSettings(benchmark::State& state) {
+template <class Body>
+void SettingsFileBenchmark(benchmark::State& state, Body body) {
   Session session(ModelWithRows(100));
   ComPtr<IDPMDeviceSettings> settings;
   if (!session.Ready() || FAILED(session.Device()->GetDeviceSettings(settings.ReleaseAndGetAddressOf()))) {
     state.SkipWithError("the component did not start");
     return;
   }
-  Bstr path(AnsiToBstr(session.File("office.settings")));
-  for (auto _ : state) benchmark::DoNotOptimize(session.Control()->ExportSettings(path.Get(), settings.Get()));
-  state.counters["file_kb"] = static_cast<double>(std::filesystem::file_size(session.File("office.settings"))) / 1024;
+  const std::string file = session.File("office.settings");
+  Bstr path(AnsiToBstr(file));
+  session.Control()->ExportSettings(path.Get(), settings.Get());
+  for (auto _ : state) body(session.Control(), path.Get(), settings.Get());
+  state.counters["file_kb"] = static_cast<double>(std::filesystem::file_size(file)) / 1024;
+}
+
+void BM_ExportSettings(benchmark::State& state) {
+  SettingsFileBenchmark(state, [](IDPMControl* control, BSTR path, IDPMDeviceSettings* settings) {
+    benchmark::DoNotOptimize(control->ExportSettings(path, settings));
+  });
 }
 BENCHMARK(BM_ExportSettings)->Unit(benchmark::kMicrosecond);
 
 void BM_ImportSettings(benchmark::State& state) {
-  Session session(ModelWithRows(100));
-  ComPtr<IDPMDeviceSettings> settings;
-  if (!session.Ready() || FAILED(session.Device()->GetDeviceSettings(settings.ReleaseAndGetAddressOf()))) {
-    state.SkipWithError("the component did not start");
-    return;
-  }
-  Bstr path(AnsiToBstr(session.File("office.settings")));
-  session.Control()->ExportSettings(path.Get(), settings.Get());
-  for (auto _ : state) {
+  SettingsFileBenchmark(state, [](IDPMControl* control, BSTR path, IDPMDeviceSettings*) {
     ComPtr<IDPMDeviceSettings> imported;
-    benchmark::DoNotOptimize(session.Control()->ImportSettings(path.Get(), imported.ReleaseAndGetAddressOf()));
-  }
-  state.counters["file_kb"] = static_cast<double>(std::filesystem::file_size(session.File("office.settings"))) / 1024;
+    benchmark::DoNotOptimize(control->ImportSettings(path, imported.ReleaseAndGetAddressOf()));
+  });
 }
 BENCHMARK(BM_ImportSettings)->Unit(benchmark::kMicrosecond);
 

@@ -21,6 +21,7 @@
 #include "platform/ui/testing/QtBridge.h"
 #include "settings/DeviceSettingsIds.h"
 #include "settings/MarnDeviceSettingsDlg.h"
+#include "tests/platform/ui/UiTestSupport.h"
 #include "tests/support/SpyComponent.h"
 
 using Strings = std::vector<std::string>;
@@ -36,8 +37,6 @@ class SpySettingsOwner : public ISettingsDlgOwner, public ISettingsMainWindow {
   ComPtr<IDPMControl> control;
   ComPtr<IDPMDevice> device;
 };
-
-inline QWidget* WidgetOf(const CWnd& wnd) { return WidgetFromHandle(wnd.m_hWnd); }
 
 inline QWidget* ControlWidget(const CWnd& dialog, int id) {
   QWidget* w = WidgetOf(dialog);
@@ -67,19 +66,13 @@ class SettingsDialogTest : public testing::Test {
   void Run(const std::function<void(CMarnDeviceSettingsDlg&)>& act) {
     spy.ClearCalls();
     CMarnDeviceSettingsDlg dialog(&owner);
-    QTimer::singleShot(0, [&dialog, &act] {
-      HWND hwnd = dialog.m_hWnd;
-      QTimer::singleShot(20000, [hwnd, &dialog] {
-        if (CWnd::FromHandlePermanent(hwnd) == &dialog) dialog.EndDialog(-2);
-      });
-      if (QWidget* w = WidgetOf(dialog)) {
-        w->activateWindow();
-        (void)QTest::qWaitForWindowActive(w);
-      }
-      act(dialog);
-      if (CWnd::FromHandlePermanent(hwnd) == &dialog) dialog.EndDialog(IDOK);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(RunModal(dialog,
+                       [&dialog, &act] {
+                         HWND hwnd = dialog.m_hWnd;
+                         act(dialog);
+                         if (CWnd::FromHandlePermanent(hwnd) == &dialog) dialog.EndDialog(IDOK);
+                       }),
+              IDOK);
   }
 
   // A recorder with three keywords, two value rows and room for ten, of the given type.
