@@ -1,0 +1,79 @@
+#include "component/files/DictationFile.h"
+
+#include <sys/stat.h>
+
+#include "component/FileAccess.h"
+#include "component/files/DictationRules.h"
+#include "component/files/DssAudio.h"
+#include "device/DpmResults.h"
+
+namespace {
+
+HRESULT LoadCompanion(const std::string& path, DictationCompanion* companion) {
+  std::string text;
+  HRESULT hr = ReadWholeFile(CompanionPathOf(path), kMaxCompanionBytes, &text);
+  if (hr == dpmCtrlFileNotFound) return S_OK;  // none: every value at its default
+  if (FAILED(hr)) return hr == dpmCtrlInvalidFile || hr == dpmCtrlAccessDenied ? dpmCtrlInvalidFile : hr;
+  return CompanionFromJson(text, companion);
+}
+
+}  // namespace
+
+HRESULT DictationFile::Load(DictationSnapshot* snapshot) const {
+  std::string bytes;
+  if (HRESULT hr = ReadWholeFile(m_path, kMaxDictationBytes, &bytes); FAILED(hr)) return hr;
+  DictationSnapshot s;
+  struct stat st {};
+  if (::stat(m_path.c_str(), &st) == 0) s.modified = st.st_mtime;
+  if (HasDs2Signature(bytes)) {
+    s.type = kFileTypeNonDpm2;
+  } else if (HasDssSignature(bytes)) {
+    if (HRESULT hr = ReadDssHeader(bytes, &s.header); FAILED(hr)) return hr;
+    s.companion.compressionMode = DefaultCompressionMode(s.header.codec);
+    if (HRESULT hr = LoadCompanion(m_path, &s.companion); FAILED(hr)) return hr;
+    std::uint8_t codec = 0;
+    if (!CodecOfCompressionMode(s.companion.compressionMode, &codec) || codec != s.header.codec)
+      return dpmCtrlInvalidFile;
+    s.type = s.companion.instruction ? kFileTypeInstruction : kFileTypeDictation;
+    s.frames = ReadDssFrames(std::string_view(bytes).substr(s.header.Bytes()), s.header.codec).size();
+    s.lengthMs = DssMilliseconds(s.header.codec, s.frames);
+  }
+  *snapshot = std::move(s);
+  return S_OK;
+}
+
+HRESULT DictationFile::LoadDss(std::string* bytes, DssHeader* header) const {
+  std::string data;
+  if (HRESULT hr = ReadWholeFile(m_path, kMaxDictationBytes, &data); FAILED(hr)) return hr;
+  if (HasDs2Signature(data)) return dpmCtrlAudioFormatNotSupported;
+  if (HRESULT hr = ReadDssHeader(data, header); FAILED(hr)) return hr;
+  *bytes = std::move(data);
+  return S_OK;
+}
+
+HRESULT DictationFile::CheckWritable(DictationSnapshot* snapshot) const {
+  if (HRESULT hr = Load(snapshot); FAILED(hr)) return hr;
+  if (snapshot->type == kFileTypeNonDpm2) return dpmCtrlNotSupported;
+  if (!snapshot->IsDss()) return dpmCtrlInvalidFile;
+  struct stat st {};
+  if (::stat(m_path.c_str(), &st) != 0) return dpmCtrlFileNotFound;
+  if ((st.st_mode & 0222) == 0) return dpmCtrlFileReadOnly;  // root could write it; we do not
+  return S_OK;
+}
+
+HRESULT DictationFile::StoreAuthor(std::string_view author) const {
+  DictationSnapshot snapshot;
+  if (HRESULT hr = CheckWritable(&snapshot); FAILED(hr)) return hr;
+  std::string bytes;
+  DssHeader header;
+  if (HRESULT hr = LoadDss(&bytes, &header); FAILED(hr)) return hr;
+  header.author = std::string(author);
+  if (HRESULT hr = WriteDssHeader(header, &bytes); FAILED(hr)) return hr;
+  return WriteFileAtomically(m_path, bytes);
+}
+
+HRESULT DictationFile::StoreCompanion(const DictationCompanion& companion) const {
+  DictationSnapshot snapshot;
+  if (HRESULT hr = CheckWritable(&snapshot); FAILED(hr)) return hr;
+  return WriteFileAtomically(CompanionPathOf(m_path), CompanionToJson(companion));
+}
