@@ -1,5 +1,6 @@
 #include "component/DPMDevice.h"
 
+#include <algorithm>
 #include <ctime>
 #include <sys/stat.h>
 
@@ -7,6 +8,8 @@
 #include "component/DPMDeviceSettings.h"
 #include "component/FileAccess.h"
 #include "component/TextRules.h"
+#include "component/files/DictationCompanion.h"
+#include "component/files/DictationPaths.h"
 #include "device/DpmResults.h"
 #include "platform/automation/CodePage.h"
 
@@ -142,7 +145,9 @@ HRESULT DPMDevice::get_FileCount(LONG* count) {
   if (HRESULT hr = CheckConnected(); FAILED(hr)) return hr;
   std::vector<CardFile> files;
   if (HRESULT hr = Folder().ListCard(&files); FAILED(hr)) return hr;
-  *count = static_cast<LONG>(files.size());
+  // Dictations only: their companions and anything else on the card are not recordings.
+  *count = static_cast<LONG>(std::count_if(files.begin(), files.end(),
+                                           [](const CardFile& file) { return IsDictationFileName(file.name); }));
   return S_OK;
 }
 
@@ -199,5 +204,10 @@ HRESULT DPMDevice::GetBuildNumber(LONG* build) {
 
 HRESULT DPMDevice::DeleteDeviceFile(BSTR name) {
   if (HRESULT hr = CheckConnected(); FAILED(hr)) return hr;
-  return Folder().DeleteCardFile(PathOf(name));
+  const std::string file = PathOf(name);
+  if (HRESULT hr = Folder().DeleteCardFile(file); FAILED(hr)) return hr;
+  // Its companion goes with it; a leftover one would describe the next file of that name.
+  const std::string companion = NameOfPath(CompanionPathOf(file));
+  if (HRESULT hr = Folder().DeleteCardFile(companion); FAILED(hr) && hr != dpmCtrlFileNotFound) return hr;
+  return S_OK;
 }

@@ -28,6 +28,7 @@ class DPMDevice : public ComObject<DPMDevice, DualInterface<IDPMDevice>> {
   HRESULT GetMACAddress(BSTR* address) override;
   // The folder that stands for the recorder's drive.
   HRESULT GetDriveLetter(BSTR* drive) override;
+  // The dictation files (*.dss, *.ds2) on the card.
   HRESULT get_FileCount(LONG* count) override;
   // A BMP image (at most 256 KiB); dpmCtrlNotSupported on recorders with the classic display only.
   HRESULT PutWelcomeScreen(BSTR path) override;
@@ -42,6 +43,7 @@ class DPMDevice : public ComObject<DPMDevice, DualInterface<IDPMDevice>> {
   HRESULT SetPUK(BSTR puk) override;
   HRESULT SetPIN(BSTR puk, BSTR pin) override;
   HRESULT SetEncryptionPassword(BSTR oldKey, BSTR password) override;
+  // Deletes a card file and its companion.
   HRESULT DeleteDeviceFile(BSTR name) override;
   // Recorders with a barcode reader only. Pairs are (modifier, key code), each 0 to 255.
   HRESULT GetBarcodeKeyboardLayout(LONG* layout, VARIANT* prefix, VARIANT* postfix) override;

@@ -31,7 +31,10 @@ constexpr const char* kUsage =
     "                                smart2 programmable, or a button code 0 to 29\n"
     "  scan NAME CODE              scan a barcode\n"
     "  scanner NAME attach|detach  attach or detach a barcode scanner\n"
-    "  put NAME FILE               copy a dictation file onto the recorder's card\n";
+    "  put NAME FILE               copy a dictation file onto the recorder's card\n"
+    "  record NAME SECONDS [START-END ...]\n"
+    "                              record a dictation of SECONDS on the card, with spoken\n"
+    "                                instructions from START to END seconds\n";
 
 constexpr const char* kButtons[] = {"stop", "play",   "record",  "insert",    "eol",    "rewind", "forward",     "dls",
                                     "del",  "dialup", "dialdown", "dialpress", "smart1", "smart2", "programmable"};
@@ -93,6 +96,7 @@ int RecorderTool::Run(const std::vector<std::string>& all) {
   if (command == "scan" && n == 3) return Scan(args[1], args[2]);
   if (command == "scanner" && n == 3) return Scanner(args[1], args[2]);
   if (command == "put" && n == 3) return PutFile(args[1], args[2]);
+  if (command == "record" && n >= 3) return Record(args);
   return Usage("unknown command or wrong number of arguments: " + command);
 }
 

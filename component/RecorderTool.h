@@ -25,6 +25,8 @@ class RecorderTool {
   int Scan(const std::string& name, const std::string& code);
   int Scanner(const std::string& name, const std::string& how);
   int PutFile(const std::string& name, const std::string& file);
+  // record NAME SECONDS [START-END ...]: a dictation on the card (CardRecording.h).
+  int Record(const std::vector<std::string>& args);
   // The folder of a present recorder, or empty after an error message.
   std::string FolderOf(const std::string& name);
 
