@@ -5,6 +5,7 @@
 #include "component/FileAccess.h"
 #include "component/SettingsJson.h"
 #include "component/TextRules.h"
+#include "component/files/FileTaskRunner.h"
 #include "device/DpmIds.h"
 #include "device/DpmResults.h"
 
@@ -14,9 +15,13 @@ DPMControl::DPMControl(std::atomic<long>* moduleObjects)
       m_point(MakeComObject<ConnectionPointImpl>(DIID__DDPMControlEvents,
                                                  static_cast<IConnectionPointContainer*>(this), moduleObjects)),
       m_events(std::make_shared<EventChannel>(CoGetApartmentDispatcher(), m_point)),
-      m_session(std::make_unique<Session>(m_events)) {}
+      m_session(std::make_unique<Session>(m_events)),
+      m_tasks(std::make_unique<FileTaskQueue>(
+          [this](const std::string& text, LONG percent, HRESULT result) { ReportProgress(text, percent, result); },
+          &RunFileTask)) {}
 
 DPMControl::~DPMControl() {
+  m_tasks.reset();  // the worker reports through the channel: it ends first
   m_session.reset();
   m_events->Close();
 }
@@ -70,16 +75,6 @@ HRESULT DPMControl::ExportSettings(BSTR path, IDPMDeviceSettings* settings) {
   std::shared_ptr<SettingsHolder> holder = HolderOf(settings);
   if (!holder) return E_INVALIDARG;
   return WriteFileAtomically(PathOf(path), SettingsToJson(holder->settings));
-}
-
-HRESULT DPMControl::get_IDPMFileInfo(BSTR, IDPMFileInfo** info) {
-  if (info) *info = nullptr;
-  return E_NOTIMPL;
-}
-
-HRESULT DPMControl::get_FileList(IDPMFileList** list) {
-  if (list) *list = nullptr;
-  return E_NOTIMPL;
 }
 
 HRESULT DPMControl::FindConnectionPoint(REFIID iid, IConnectionPoint** point) {

@@ -3,6 +3,7 @@
 
 #include "component/DPMControl.h"
 #include "component/FaultInjection.h"
+#include "component/files/FileTaskQueue.h"
 #include "component/ModuleObjects.h"
 #include "device/DpmEvents.h"
 #include "device/DpmIds.h"
@@ -44,7 +45,8 @@ DPMCTRL_EXPORT HRESULT DllUnregisterServer() {
 
 DPMCTRL_EXPORT HRESULT DllCanUnloadNow() { return ModuleObjectCounter()->load() == 0 ? S_OK : S_FALSE; }
 
-// Test hooks, never used by the program: the module's live objects, and the file-step fault seam.
+// Test hooks, never used by the program: the module's live objects, the file-step fault seam and
+// the file-task hold.
 DPMCTRL_EXPORT long DPMCtrlLiveObjects() { return ModuleObjectCounter()->load(); }
 
 DPMCTRL_EXPORT void DPMCtrlInjectFault(const char* step, int error, int skip) {
@@ -52,3 +54,6 @@ DPMCTRL_EXPORT void DPMCtrlInjectFault(const char* step, int error, int skip) {
 }
 
 DPMCTRL_EXPORT void DPMCtrlClearFaults() { ClearFaults(); }
+
+// Holds running file tasks once they report `percent` (0 lets them go); see FileTaskQueue::HoldAt.
+DPMCTRL_EXPORT void DPMCtrlHoldTasks(int percent) { FileTaskQueue::HoldAt(percent); }

@@ -182,13 +182,13 @@ TEST_F(ComponentTest, DeinitializeDisconnectsEveryRecorder) {
   EXPECT_EQ(control->GetDevice(0, again.ReleaseAndGetAddressOf()), dpmCtrlNotInitialized);
 }
 
-TEST_F(ComponentTest, FileTasksAnswerNotImplementedAndTheEventLibraryIsRegistered) {
-  Bstr a = Text("a"), b = Text("b");
-  EXPECT_EQ(control->Copy(a.Get(), b.Get(), VARIANT_FALSE), E_NOTIMPL);
-  EXPECT_EQ(control->StartDelayedTasks(), E_NOTIMPL);
-  EXPECT_EQ(control->CancelTasks(dpmCtrlOperationCancelled), E_NOTIMPL);
+TEST_F(ComponentTest, FileTasksNeedNoSessionAndTheEventLibraryIsRegistered) {
+  Bstr a = Text((scratch / "a").c_str()), b = Text((scratch / "b").c_str());
+  EXPECT_EQ(control->Copy(a.Get(), b.Get(), VARIANT_FALSE), dpmCtrlFileNotFound);
+  EXPECT_EQ(control->StartDelayedTasks(), S_OK);
+  EXPECT_EQ(control->CancelTasks(dpmCtrlOperationCancelled), S_OK);
   IDPMFileInfo* info = reinterpret_cast<IDPMFileInfo*>(1);
-  EXPECT_EQ(control->get_IDPMFileInfo(a.Get(), &info), E_NOTIMPL);
+  EXPECT_EQ(control->get_IDPMFileInfo(a.Get(), &info), dpmCtrlFileNotFound);
   EXPECT_EQ(info, nullptr);
 
   ComPtr<IConnectionPointContainer> container;

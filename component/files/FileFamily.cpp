@@ -1,0 +1,60 @@
+#include "component/files/FileFamily.h"
+
+#include <sys/stat.h>
+
+#include "component/FileAccess.h"
+#include "component/files/DictationCompanion.h"
+#include "component/files/DictationPaths.h"
+#include "device/DpmResults.h"
+
+namespace {
+
+bool IsRegularFile(const std::string& path) {
+  struct stat st {};
+  return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
+}
+
+// The instruction file a companion names, as a path beside the dictation; empty for none. A
+// damaged companion names none: it still travels, as a file.
+std::string InstructionFileOf(const std::string& source) {
+  std::string text;
+  DictationCompanion companion;
+  if (FAILED(ReadWholeFile(CompanionPathOf(source), kMaxCompanionBytes, &text)) ||
+      FAILED(CompanionFromJson(text, &companion)) || companion.instructionFile.empty())
+    return {};
+  const std::string path = FolderOfPath(source) + "/" + companion.instructionFile;
+  return path == source ? std::string() : path;
+}
+
+void Add(const std::string& source, const std::string& target, std::vector<FamilyMember>* family) {
+  if (!IsRegularFile(source)) return;
+  family->push_back({source, target});
+  if (IsRegularFile(CompanionPathOf(source)))
+    family->push_back({CompanionPathOf(source), target.empty() ? std::string() : CompanionPathOf(target)});
+}
+
+}  // namespace
+
+HRESULT CheckSourceFile(const std::string& source) {
+  struct stat st {};
+  if (source.empty()) return dpmCtrlPathNotFound;
+  if (::lstat(source.c_str(), &st) != 0) return IsFolder(FolderOfPath(source)) ? dpmCtrlFileNotFound : dpmCtrlPathNotFound;
+  return S_ISREG(st.st_mode) ? S_OK : dpmCtrlAccessDenied;
+}
+
+HRESULT FamilyOf(const std::string& source, const std::string& target, std::vector<FamilyMember>* family) {
+  if (HRESULT hr = CheckSourceFile(source); FAILED(hr)) return hr;
+  std::vector<FamilyMember> members;
+  Add(source, target, &members);
+  if (const std::string instruction = InstructionFileOf(source); !instruction.empty()) {
+    const std::string name = NameOfPath(instruction);
+    Add(instruction, target.empty() ? std::string() : FolderOfPath(target) + "/" + name, &members);
+  }
+  if (!target.empty()) {
+    if (!IsFolder(FolderOfPath(target))) return dpmCtrlPathNotFound;
+    for (const FamilyMember& member : members)
+      if (PathExists(member.target)) return dpmCtrlFileExists;
+  }
+  *family = std::move(members);
+  return S_OK;
+}

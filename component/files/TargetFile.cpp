@@ -1,0 +1,100 @@
+#include "component/files/TargetFile.h"
+
+#include <cerrno>
+#include <cstdio>
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "component/FaultInjection.h"
+#include "component/FileAccess.h"
+#include "component/files/DictationPaths.h"
+#include "device/DpmResults.h"
+
+namespace {
+
+int FailOr(std::string_view step, int result) {
+  if (int error = TakeFault(step)) {
+    errno = error;
+    return -1;
+  }
+  return result;
+}
+
+void SyncFolder(const std::string& folder) {
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+}  // namespace
+
+HRESULT RenameNoReplace(const std::string& from, const std::string& to) {
+  if (FailOr("rename", 0) < 0) return ResultFromErrno(errno);
+  if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return S_OK;
+  if (errno == EEXIST) return dpmCtrlFileExists;
+  if (errno != EINVAL && errno != ENOSYS) return ResultFromErrno(errno);
+  // A file system without the no-replace rename: a hard link fails the same way on an existing name.
+  if (::link(from.c_str(), to.c_str()) != 0) return errno == EEXIST ? dpmCtrlFileExists : ResultFromErrno(errno);
+  ::unlink(from.c_str());
+  return S_OK;
+}
+
+HRESULT TargetFile::Open() {
+  const std::string folder = FolderOfPath(m_path);
+  if (m_path.empty() || !IsFolder(folder)) return dpmCtrlPathNotFound;
+  if (PathExists(m_path)) return dpmCtrlFileExists;
+  m_temp = folder + "/." + NameOfPath(m_path) + ".tmp-XXXXXX";
+  m_fd = FailOr("create", 0) < 0 ? -1 : ::mkostemp(m_temp.data(), O_CLOEXEC);
+  if (m_fd < 0) {
+    m_temp.clear();
+    return ResultFromErrno(errno);
+  }
+  ::fchmod(m_fd, 0644);
+  return S_OK;
+}
+
+HRESULT TargetFile::Write(std::string_view bytes) {
+  if (m_fd < 0) return E_FAIL;
+  while (!bytes.empty()) {
+    ssize_t n = FailOr("write", 0) < 0 ? -1 : ::write(m_fd, bytes.data(), bytes.size());
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return ResultFromErrno(errno);
+    }
+    bytes.remove_prefix(static_cast<size_t>(n));
+  }
+  return S_OK;
+}
+
+long long TargetFile::Seek(long long offset, int whence) {
+  return m_fd < 0 ? -1 : static_cast<long long>(::lseek(m_fd, static_cast<off_t>(offset), whence));
+}
+
+long long TargetFile::Size() const {
+  struct stat st {};
+  return m_fd >= 0 && ::fstat(m_fd, &st) == 0 ? static_cast<long long>(st.st_size) : -1;
+}
+
+HRESULT TargetFile::Commit() {
+  if (m_fd < 0) return E_FAIL;
+  HRESULT hr = FailOr("sync", ::fsync(m_fd)) == 0 ? S_OK : ResultFromErrno(errno);
+  if (::close(m_fd) != 0 && SUCCEEDED(hr)) hr = ResultFromErrno(errno);
+  m_fd = -1;
+  if (SUCCEEDED(hr)) hr = RenameNoReplace(m_temp, m_path);
+  if (FAILED(hr)) {
+    Discard();
+    return hr;
+  }
+  m_temp.clear();
+  SyncFolder(FolderOfPath(m_path));
+  return S_OK;
+}
+
+void TargetFile::Discard() {
+  if (m_fd >= 0) ::close(m_fd);
+  m_fd = -1;
+  if (!m_temp.empty()) ::unlink(m_temp.c_str());
+  m_temp.clear();
+}

@@ -1,0 +1,38 @@
+#pragma once
+// A file a task makes: written beside its final place under a temporary name, synced, and then put
+// in place in one step that never replaces an existing file. Until Commit nothing is visible under
+// the final name; destroying an uncommitted target deletes the temporary file, so a failed or
+// cancelled task leaves nothing half-written behind.
+#include <string>
+#include <string_view>
+
+#include "platform/automation/Types.h"
+
+class TargetFile {
+ public:
+  explicit TargetFile(std::string path) : m_path(std::move(path)) {}
+  TargetFile(const TargetFile&) = delete;
+  TargetFile& operator=(const TargetFile&) = delete;
+  ~TargetFile() { Discard(); }
+
+  const std::string& Path() const { return m_path; }
+
+  // dpmCtrlPathNotFound when the folder is missing, dpmCtrlFileExists when the target exists,
+  // else FileAccess.h's codes.
+  HRESULT Open();
+  HRESULT Write(std::string_view bytes);
+  // Where the next write goes (the muxer goes back to finish a header); -1 on failure.
+  long long Seek(long long offset, int whence);
+  long long Size() const;
+  // dpmCtrlFileExists when a file took the name in the meantime; the temporary file is gone then.
+  HRESULT Commit();
+  void Discard();
+
+ private:
+  std::string m_path;
+  std::string m_temp;
+  int m_fd = -1;
+};
+
+// Puts `from` at `to` unless something is there already (dpmCtrlFileExists).
+HRESULT RenameNoReplace(const std::string& from, const std::string& to);
