@@ -80,6 +80,23 @@ HRESULT DPMFileInfo::Dss(const DictationSnapshot** snapshot) {
   return (*snapshot)->IsDss() ? S_OK : dpmCtrlInvalidFile;
 }
 
+template <class Pick>
+HRESULT DPMFileInfo::DssText(BSTR* value, Pick pick) {
+  if (!value) return E_POINTER;
+  *value = nullptr;
+  const DictationSnapshot* snapshot = nullptr;
+  if (HRESULT hr = Dss(&snapshot); FAILED(hr)) return hr;
+  return NewText(pick(*snapshot), value);
+}
+
+template <class Pick>
+HRESULT DPMFileInfo::DssNumber(LONG* value, Pick pick) {
+  if (!value) return E_POINTER;
+  const DictationSnapshot* snapshot = nullptr;
+  if (HRESULT hr = Dss(&snapshot); FAILED(hr)) return hr;
+  return Number(pick(*snapshot), value);
+}
+
 template <class Change>
 HRESULT DPMFileInfo::ChangeCompanion(Change change) {
   const DictationSnapshot* snapshot = nullptr;
@@ -129,10 +146,7 @@ HRESULT DPMFileInfo::get_LastModifiedTime(BSTR* value) {
 }
 
 HRESULT DPMFileInfo::get_JobNumber(LONG* value) {
-  if (!value) return E_POINTER;
-  const DictationSnapshot* snapshot = nullptr;
-  if (HRESULT hr = Dss(&snapshot); FAILED(hr)) return hr;
-  return Number(snapshot->companion.jobNumber, value);
+  return DssNumber(value, [](const DictationSnapshot& s) { return s.companion.jobNumber; });
 }
 
 HRESULT DPMFileInfo::RecordingTime(bool start, bool date, BSTR* value) {
@@ -153,10 +167,7 @@ HRESULT DPMFileInfo::get_RecordingEndDate(BSTR* value) { return RecordingTime(fa
 HRESULT DPMFileInfo::get_RecordingEndTime(BSTR* value) { return RecordingTime(false, false, value); }
 
 HRESULT DPMFileInfo::get_DictationLength(LONG* value) {
-  if (!value) return E_POINTER;
-  const DictationSnapshot* snapshot = nullptr;
-  if (HRESULT hr = Dss(&snapshot); FAILED(hr)) return hr;
-  return Number(snapshot->lengthMs, value);
+  return DssNumber(value, [](const DictationSnapshot& s) { return s.lengthMs; });
 }
 
 HRESULT DPMFileInfo::get_Author(BSTR* value) {
@@ -180,10 +191,7 @@ HRESULT DPMFileInfo::put_Author(BSTR value) {
 }
 
 HRESULT DPMFileInfo::get_Priority(LONG* value) {
-  if (!value) return E_POINTER;
-  const DictationSnapshot* snapshot = nullptr;
-  if (HRESULT hr = Dss(&snapshot); FAILED(hr)) return hr;
-  return Number(snapshot->companion.priority, value);
+  return DssNumber(value, [](const DictationSnapshot& s) { return s.companion.priority; });
 }
 
 HRESULT DPMFileInfo::put_Priority(LONG value) {
@@ -192,49 +200,27 @@ HRESULT DPMFileInfo::put_Priority(LONG value) {
 }
 
 HRESULT DPMFileInfo::get_ProductId(LONG* value) {
-  if (!value) return E_POINTER;
-  const DictationSnapshot* snapshot = nullptr;
-  if (HRESULT hr = Dss(&snapshot); FAILED(hr)) return hr;
-  return Number(snapshot->companion.productId, value);
+  return DssNumber(value, [](const DictationSnapshot& s) { return s.companion.productId; });
 }
 
 HRESULT DPMFileInfo::get_MACAddress(BSTR* value) {
-  if (!value) return E_POINTER;
-  *value = nullptr;
-  const DictationSnapshot* snapshot = nullptr;
-  if (HRESULT hr = Dss(&snapshot); FAILED(hr)) return hr;
-  return NewAsciiText(snapshot->companion.macAddress, value);
+  return DssText(value, [](const DictationSnapshot& s) { return AnsiToWide(s.companion.macAddress); });
 }
 
 HRESULT DPMFileInfo::get_FirmwareVersion(BSTR* value) {
-  if (!value) return E_POINTER;
-  *value = nullptr;
-  const DictationSnapshot* snapshot = nullptr;
-  if (HRESULT hr = Dss(&snapshot); FAILED(hr)) return hr;
-  return NewAsciiText(snapshot->companion.firmwareVersion, value);
+  return DssText(value, [](const DictationSnapshot& s) { return AnsiToWide(s.companion.firmwareVersion); });
 }
 
 HRESULT DPMFileInfo::get_CompressionMode(LONG* value) {
-  if (!value) return E_POINTER;
-  const DictationSnapshot* snapshot = nullptr;
-  if (HRESULT hr = Dss(&snapshot); FAILED(hr)) return hr;
-  return Number(snapshot->companion.compressionMode, value);
+  return DssNumber(value, [](const DictationSnapshot& s) { return s.companion.compressionMode; });
 }
 
 HRESULT DPMFileInfo::get_DownloadDate(BSTR* value) {
-  if (!value) return E_POINTER;
-  *value = nullptr;
-  const DictationSnapshot* snapshot = nullptr;
-  if (HRESULT hr = Dss(&snapshot); FAILED(hr)) return hr;
-  return NewAsciiText(snapshot->companion.downloadDate, value);
+  return DssText(value, [](const DictationSnapshot& s) { return AnsiToWide(s.companion.downloadDate); });
 }
 
 HRESULT DPMFileInfo::get_DownloadTime(BSTR* value) {
-  if (!value) return E_POINTER;
-  *value = nullptr;
-  const DictationSnapshot* snapshot = nullptr;
-  if (HRESULT hr = Dss(&snapshot); FAILED(hr)) return hr;
-  return NewAsciiText(snapshot->companion.downloadTime, value);
+  return DssText(value, [](const DictationSnapshot& s) { return AnsiToWide(s.companion.downloadTime); });
 }
 
 HRESULT DPMFileInfo::put_DownloadDate(BSTR value) {
@@ -250,11 +236,7 @@ HRESULT DPMFileInfo::put_DownloadTime(BSTR value) {
 }
 
 HRESULT DPMFileInfo::get_BarcodeString(BSTR* value) {
-  if (!value) return E_POINTER;
-  *value = nullptr;
-  const DictationSnapshot* snapshot = nullptr;
-  if (HRESULT hr = Dss(&snapshot); FAILED(hr)) return hr;
-  return NewText(snapshot->companion.barcode, value);
+  return DssText(value, [](const DictationSnapshot& s) { return s.companion.barcode; });
 }
 
 HRESULT DPMFileInfo::Count(const std::vector<std::u16string> DictationCompanion::*list, LONG* value) {

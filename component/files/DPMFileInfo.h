@@ -89,6 +89,11 @@ class DPMFileInfo : public ComObject<DPMFileInfo, DualInterface<IDPMFileInfo>> {
   HRESULT Count(const std::vector<std::u16string> DictationCompanion::*list, LONG* value);
   HRESULT PutText(std::vector<std::u16string> DictationCompanion::*list, LONG index, int slots, int maxChars,
                   BSTR value);
+  // A text or number of a DSS file's snapshot.
+  template <class Pick>
+  HRESULT DssText(BSTR* value, Pick pick);
+  template <class Pick>
+  HRESULT DssNumber(LONG* value, Pick pick);
   // Writes the companion with `change` made, unless that changes nothing.
   template <class Change>
   HRESULT ChangeCompanion(Change change);
