@@ -11,7 +11,7 @@
 namespace {
 
 HRESULT CheckTarget(const std::string& target) {
-  if (!IsFolder(FolderOfPath(target))) return dpmCtrlPathNotFound;
+  if (HRESULT hr = CheckWritableFolder(FolderOfPath(target)); FAILED(hr)) return hr;
   return PathExists(target) ? dpmCtrlFileExists : S_OK;
 }
 

@@ -2,8 +2,6 @@
 // file-task queue, file information and file lists.
 #include "component/DPMControl.h"
 
-#include <vector>
-
 #include "component/TextRules.h"
 #include "component/files/ConvertTask.h"
 #include "component/files/DPMFileInfo.h"
@@ -32,11 +30,6 @@ FileTask NewTask(FileTask::Kind kind, BSTR source, BSTR destination) {
   task.source = PathOfText(source);
   task.destination = PathOfText(destination);
   return task;
-}
-
-HRESULT FamilyCheck(const std::string& source, const std::string& target) {
-  std::vector<FamilyMember> family;
-  return FamilyOf(source, target, &family);
 }
 
 HRESULT BytesOf(const VARIANT* v, std::string* bytes) {
@@ -74,19 +67,19 @@ HRESULT DPMControl::Queue(HRESULT checked, FileTask task, VARIANT_BOOL delayed) 
 
 HRESULT DPMControl::Copy(BSTR source, BSTR destination, VARIANT_BOOL delayed) {
   FileTask task = NewTask(FileTask::Kind::Copy, source, destination);
-  const HRESULT checked = FamilyCheck(task.source, TransferTarget(task));
+  const HRESULT checked = CheckTransfer(task);
   return Queue(checked, std::move(task), delayed);
 }
 
 HRESULT DPMControl::Move(BSTR source, BSTR destination, VARIANT_BOOL delayed) {
   FileTask task = NewTask(FileTask::Kind::Move, source, destination);
-  const HRESULT checked = FamilyCheck(task.source, TransferTarget(task));
+  const HRESULT checked = CheckTransfer(task);
   return Queue(checked, std::move(task), delayed);
 }
 
 HRESULT DPMControl::Delete(BSTR source, VARIANT_BOOL delayed) {
   FileTask task = NewTask(FileTask::Kind::Delete, source, nullptr);
-  const HRESULT checked = FamilyCheck(task.source, {});
+  const HRESULT checked = CheckTransfer(task);
   return Queue(checked, std::move(task), delayed);
 }
 

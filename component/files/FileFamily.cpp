@@ -5,6 +5,7 @@
 #include "component/FileAccess.h"
 #include "component/files/DictationCompanion.h"
 #include "component/files/DictationPaths.h"
+#include "component/files/TargetFile.h"
 #include "device/DpmResults.h"
 
 namespace {
@@ -51,10 +52,17 @@ HRESULT FamilyOf(const std::string& source, const std::string& target, std::vect
     Add(instruction, target.empty() ? std::string() : FolderOfPath(target) + "/" + name, &members);
   }
   if (!target.empty()) {
-    if (!IsFolder(FolderOfPath(target))) return dpmCtrlPathNotFound;
+    if (HRESULT hr = CheckWritableFolder(FolderOfPath(target)); FAILED(hr)) return hr;
     for (const FamilyMember& member : members)
       if (PathExists(member.target)) return dpmCtrlFileExists;
   }
   *family = std::move(members);
+  return S_OK;
+}
+
+HRESULT CheckRemovable(const std::string& source, bool deleting) {
+  if (HRESULT hr = CheckWritableFolder(FolderOfPath(source)); FAILED(hr)) return hr;
+  struct stat st {};
+  if (deleting && ::stat(source.c_str(), &st) == 0 && (st.st_mode & 0222) == 0) return dpmCtrlFileReadOnly;
   return S_OK;
 }

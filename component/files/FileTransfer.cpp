@@ -74,21 +74,34 @@ HRESULT RenameFamily(const std::vector<FamilyMember>& family) {
   return S_OK;
 }
 
+// The family the task works on, once everything that can be checked is.
+HRESULT FamilyFor(const FileTask& task, std::vector<FamilyMember>* family) {
+  const bool deleting = task.kind == FileTask::Kind::Delete;
+  if (HRESULT hr = FamilyOf(task.source, deleting ? std::string() : TransferTarget(task), family); FAILED(hr))
+    return hr;
+  return task.kind == FileTask::Kind::Copy ? S_OK : CheckRemovable(task.source, deleting);
+}
+
 }  // namespace
 
 std::string TransferTarget(const FileTask& task) {
   return TargetPath(task.destination, NameOfPath(task.source));
 }
 
+HRESULT CheckTransfer(const FileTask& task) {
+  std::vector<FamilyMember> family;
+  return FamilyFor(task, &family);
+}
+
 HRESULT RunCopy(const FileTask& task, TaskProgress& progress) {
   std::vector<FamilyMember> family;
-  if (HRESULT hr = FamilyOf(task.source, TransferTarget(task), &family); FAILED(hr)) return hr;
+  if (HRESULT hr = FamilyFor(task, &family); FAILED(hr)) return hr;
   return CopyFamily(family, progress);
 }
 
 HRESULT RunMove(const FileTask& task, TaskProgress& progress) {
   std::vector<FamilyMember> family;
-  if (HRESULT hr = FamilyOf(task.source, TransferTarget(task), &family); FAILED(hr)) return hr;
+  if (HRESULT hr = FamilyFor(task, &family); FAILED(hr)) return hr;
   if (!progress.Report(0)) return progress.Cancelled();
   HRESULT hr = RenameFamily(family);
   if (FAILED(hr) && errno == EXDEV) {
@@ -108,7 +121,7 @@ HRESULT RunMove(const FileTask& task, TaskProgress& progress) {
 
 HRESULT RunDelete(const FileTask& task, TaskProgress& progress) {
   std::vector<FamilyMember> family;
-  if (HRESULT hr = FamilyOf(task.source, {}, &family); FAILED(hr)) return hr;
+  if (HRESULT hr = FamilyFor(task, &family); FAILED(hr)) return hr;
   if (!progress.Report(0)) return progress.Cancelled();
   return DeleteFamily(family);
 }

@@ -11,3 +11,6 @@ HRESULT RunMove(const FileTask& task, TaskProgress& progress);
 HRESULT RunDelete(const FileTask& task, TaskProgress& progress);
 // The target path of a Copy or Move (inside the destination folder, or the destination itself).
 std::string TransferTarget(const FileTask& task);
+// What can be known before the task runs: FileFamily.h's codes, and for Move and Delete those of
+// CheckRemovable.
+HRESULT CheckTransfer(const FileTask& task);

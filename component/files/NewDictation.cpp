@@ -29,7 +29,7 @@ HRESULT CheckRecordingMode(LONG recordingMode) {
 HRESULT CheckNewDictation(const std::string& path, LONG recordingMode) {
   if (HRESULT hr = CheckRecordingMode(recordingMode); FAILED(hr)) return hr;
   if (!EndsWithDss(NameOfPath(path))) return E_INVALIDARG;
-  if (!IsFolder(FolderOfPath(path))) return dpmCtrlPathNotFound;
+  if (HRESULT hr = CheckWritableFolder(FolderOfPath(path)); FAILED(hr)) return hr;
   return PathExists(path) || PathExists(CompanionPathOf(path)) ? dpmCtrlFileExists : S_OK;
 }
 

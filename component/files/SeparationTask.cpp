@@ -86,7 +86,7 @@ HRESULT CheckSeparate(const FileTask& task) {
   if (snapshot.type != kFileTypeDictation) return dpmCtrlInvalidFile;
   if (snapshot.companion.spokenInstructions.empty()) return dpmCtrlNoInstructionFile;
   for (const std::string& target : TargetsOf(task)) {
-    if (!IsFolder(FolderOfPath(target))) return dpmCtrlPathNotFound;
+    if (HRESULT hr = CheckWritableFolder(FolderOfPath(target)); FAILED(hr)) return hr;
     if (PathExists(target)) return dpmCtrlFileExists;
   }
   return S_OK;

@@ -41,9 +41,16 @@ HRESULT RenameNoReplace(const std::string& from, const std::string& to) {
   return S_OK;
 }
 
+HRESULT CheckWritableFolder(const std::string& folder) {
+  struct stat st {};
+  if (folder.empty() || ::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return dpmCtrlPathNotFound;
+  return (st.st_mode & 0222) == 0 ? dpmCtrlAccessDenied : S_OK;
+}
+
 HRESULT TargetFile::Open() {
   const std::string folder = FolderOfPath(m_path);
-  if (m_path.empty() || !IsFolder(folder)) return dpmCtrlPathNotFound;
+  if (m_path.empty()) return dpmCtrlPathNotFound;
+  if (HRESULT hr = CheckWritableFolder(folder); FAILED(hr)) return hr;
   if (PathExists(m_path)) return dpmCtrlFileExists;
   m_temp = folder + "/." + NameOfPath(m_path) + ".tmp-XXXXXX";
   m_fd = FailOr("create", 0) < 0 ? -1 : ::mkostemp(m_temp.data(), O_CLOEXEC);

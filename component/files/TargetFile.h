@@ -17,8 +17,7 @@ class TargetFile {
 
   const std::string& Path() const { return m_path; }
 
-  // dpmCtrlPathNotFound when the folder is missing, dpmCtrlFileExists when the target exists,
-  // else FileAccess.h's codes.
+  // CheckWritableFolder's codes, dpmCtrlFileExists when the target exists, else FileAccess.h's.
   HRESULT Open();
   HRESULT Write(std::string_view bytes);
   // Where the next write goes (the muxer goes back to finish a header); -1 on failure.
@@ -36,3 +35,6 @@ class TargetFile {
 
 // Puts `from` at `to` unless something is there already (dpmCtrlFileExists).
 HRESULT RenameNoReplace(const std::string& from, const std::string& to);
+// S_OK for a folder files may be made in or taken from: dpmCtrlPathNotFound when it is not a folder,
+// dpmCtrlAccessDenied when nobody may write to it (refused for root too, as FileAccess.h does).
+HRESULT CheckWritableFolder(const std::string& folder);

@@ -78,6 +78,16 @@ TEST_F(FileTasks, WhatCanBeCheckedIsRefusedBeforeReturning) {
   EXPECT_EQ(control->Copy(source.Get(), Text(Card().c_str()).Get(), kNow), dpmCtrlFileExists) << "onto itself";
   EXPECT_EQ(control->Move(Text(Card().c_str()).Get(), folder.Get(), kNow), dpmCtrlAccessDenied) << "a folder";
   EXPECT_EQ(control->Delete(missing.Get(), kNow), dpmCtrlFileNotFound);
+  fs::create_directory(scratch / "locked");
+  fs::permissions(scratch / "locked", fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(control->Copy(source.Get(), Text((scratch / "locked").c_str()).Get(), kNow), dpmCtrlAccessDenied);
+  fs::permissions(Card(), fs::perms::owner_read | fs::perms::owner_exec);
+  EXPECT_EQ(control->Delete(source.Get(), kNow), dpmCtrlAccessDenied) << "the card is write protected";
+  EXPECT_EQ(control->Move(source.Get(), folder.Get(), kNow), dpmCtrlAccessDenied);
+  fs::permissions(Card(), fs::perms::owner_all);
+  fs::permissions(dictation, fs::perms::owner_read);
+  EXPECT_EQ(control->Delete(source.Get(), kNow), dpmCtrlFileReadOnly);
+  fs::permissions(dictation, fs::perms::owner_read | fs::perms::owner_write);
   WriteText(target + ".json", "{}");  // a stray companion would describe the copy
   EXPECT_EQ(control->Copy(source.Get(), folder.Get(), kNow), dpmCtrlFileExists);
   fs::remove(target + ".json");
