@@ -1,5 +1,6 @@
 #include "component/FaultInjection.h"
 
+#include <cerrno>
 #include <mutex>
 #include <string>
 #include <vector>
@@ -40,4 +41,12 @@ int TakeFault(std::string_view step) {
     return error;
   }
   return 0;
+}
+
+int FailOr(std::string_view step, int result) {
+  if (int error = TakeFault(step)) {
+    errno = error;
+    return -1;
+  }
+  return result;
 }

@@ -9,3 +9,5 @@ void InjectFault(std::string_view step, int error, int skip = 0);
 void ClearFaults();
 // 0 when the step may run; else the errno it fails with (the fault is then used up).
 int TakeFault(std::string_view step);
+// A system call's `result`, or -1 with errno set when the step is to fail.
+int FailOr(std::string_view step, int result);

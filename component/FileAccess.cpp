@@ -44,13 +44,7 @@ class Descriptor {
   int m_fd;
 };
 
-int FailOr(std::string_view step, int result) {
-  if (int error = TakeFault(step)) {
-    errno = error;
-    return -1;
-  }
-  return result;
-}
+}  // namespace
 
 HRESULT WriteAll(int fd, std::string_view content) {
   size_t done = 0;
@@ -71,8 +65,6 @@ void SyncFolder(const std::string& folder) {
   ::fsync(fd);
   ::close(fd);
 }
-
-}  // namespace
 
 HRESULT ResultFromErrno(int error) {
   switch (error) {

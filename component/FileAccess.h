@@ -20,3 +20,7 @@ HRESULT ReadWholeFile(const std::string& path, size_t maxBytes, std::string* con
 HRESULT WriteFileAtomically(const std::string& path, std::string_view content);
 // The component code for a system errno (the table above).
 HRESULT ResultFromErrno(int error);
+// The steps of an atomic write, for writers that stream: all of `content` to a descriptor, and the
+// sync of a folder after a rename in it.
+HRESULT WriteAll(int fd, std::string_view content);
+void SyncFolder(const std::string& folder);

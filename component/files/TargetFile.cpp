@@ -11,25 +11,6 @@
 #include "component/files/DictationPaths.h"
 #include "device/DpmResults.h"
 
-namespace {
-
-int FailOr(std::string_view step, int result) {
-  if (int error = TakeFault(step)) {
-    errno = error;
-    return -1;
-  }
-  return result;
-}
-
-void SyncFolder(const std::string& folder) {
-  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-  if (fd < 0) return;
-  ::fsync(fd);
-  ::close(fd);
-}
-
-}  // namespace
-
 HRESULT RenameNoReplace(const std::string& from, const std::string& to) {
   if (FailOr("rename", 0) < 0) return ResultFromErrno(errno);
   if (::renameat2(AT_FDCWD, from.c_str(), AT_FDCWD, to.c_str(), RENAME_NOREPLACE) == 0) return S_OK;
@@ -62,18 +43,7 @@ HRESULT TargetFile::Open() {
   return S_OK;
 }
 
-HRESULT TargetFile::Write(std::string_view bytes) {
-  if (m_fd < 0) return E_FAIL;
-  while (!bytes.empty()) {
-    ssize_t n = FailOr("write", 0) < 0 ? -1 : ::write(m_fd, bytes.data(), bytes.size());
-    if (n < 0) {
-      if (errno == EINTR) continue;
-      return ResultFromErrno(errno);
-    }
-    bytes.remove_prefix(static_cast<size_t>(n));
-  }
-  return S_OK;
-}
+HRESULT TargetFile::Write(std::string_view bytes) { return m_fd < 0 ? E_FAIL : WriteAll(m_fd, bytes); }
 
 long long TargetFile::Seek(long long offset, int whence) {
   return m_fd < 0 ? -1 : static_cast<long long>(::lseek(m_fd, static_cast<off_t>(offset), whence));

@@ -38,6 +38,17 @@ void ExpectWellFormed(const std::vector<Progress>& events, const std::vector<std
   EXPECT_EQ(task, texts.size());
 }
 
+// A VT_ARRAY|VT_UI1 variant of the bytes, as the program passes a wave format block.
+void PutBytes(VARIANT* v, std::initializer_list<unsigned char> bytes) {
+  v->vt = VT_ARRAY | VT_UI1;
+  v->parray = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
+  LONG i = 0;
+  for (unsigned char b : bytes) {
+    const LONG index[1] = {i++};
+    SafeArrayPutElement(v->parray, index, &b);
+  }
+}
+
 class FileTasks : public FilesTest {
  protected:
   void SetUp() override {
@@ -172,23 +183,11 @@ TEST_F(FileTasks, ConvertToTheCustomFormat) {
   EXPECT_EQ(control->Convert(Text(dictation.c_str()).Get(), Text(scratch.Path().c_str()).Get(), 5, kNow),
             dpmCtrlInvalidWaveFormat) << "no custom format yet";
   // WAVEFORMATEX: PCM, 2 channels, 22050 Hz, 88200 bytes/s, align 4, 16 bits, no extra bytes.
-  const unsigned char block[] = {1, 0, 2, 0, 0x22, 0x56, 0, 0, 0x88, 0x58, 1, 0, 4, 0, 16, 0, 0, 0};
-  format->vt = VT_ARRAY | VT_UI1;
-  format->parray = SafeArrayCreateVector(VT_UI1, 0, sizeof block);
-  for (LONG i = 0; i < static_cast<LONG>(sizeof block); ++i) {
-    const LONG index[1] = {i};
-    SafeArrayPutElement(format->parray, index, &block[i]);
-  }
+  PutBytes(format.Get(), {1, 0, 2, 0, 0x22, 0x56, 0, 0, 0x88, 0x58, 1, 0, 4, 0, 16, 0, 0, 0});
   ASSERT_EQ(control->put_CustomFormat(format.Get()), S_OK);
-  const unsigned char gsm[] = {0x31, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0, 2, 0, 16, 0};
-  Variant refused;
-  refused->vt = VT_ARRAY | VT_UI1;
-  refused->parray = SafeArrayCreateVector(VT_UI1, 0, sizeof gsm);
-  for (LONG i = 0; i < static_cast<LONG>(sizeof gsm); ++i) {
-    const LONG index[1] = {i};
-    SafeArrayPutElement(refused->parray, index, &gsm[i]);
-  }
-  EXPECT_EQ(control->put_CustomFormat(refused.Get()), dpmCtrlAudioFormatNotSupported);
+  Variant gsm;  // GSM 6.10: a well-formed block of a format that is not PCM
+  PutBytes(gsm.Get(), {0x31, 0, 1, 0, 0x40, 0x1F, 0, 0, 0x80, 0x3E, 0, 0, 2, 0, 16, 0});
+  EXPECT_EQ(control->put_CustomFormat(gsm.Get()), dpmCtrlAudioFormatNotSupported);
 
   ASSERT_EQ(control->Convert(Text(dictation.c_str()).Get(), Text(scratch.Path().c_str()).Get(), 5, kNow), S_OK);
   ASSERT_TRUE(PumpUntilEnded(1));
