@@ -85,6 +85,8 @@ HRESULT CheckSeparate(const FileTask& task) {
   if (snapshot.type == kFileTypeNonDpm2) return dpmCtrlAudioFormatNotSupported;
   if (snapshot.type != kFileTypeDictation) return dpmCtrlInvalidFile;
   if (snapshot.companion.spokenInstructions.empty()) return dpmCtrlNoInstructionFile;
+  // The parts name each other in their companions, which hold dictation file names only.
+  if (!IsDictationFileName(NameOfPath(DictationTarget(task)))) return E_INVALIDARG;
   for (const std::string& target : TargetsOf(task)) {
     if (HRESULT hr = CheckWritableFolder(FolderOfPath(target)); FAILED(hr)) return hr;
     if (PathExists(target)) return dpmCtrlFileExists;

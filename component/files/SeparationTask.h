@@ -11,6 +11,6 @@
 
 HRESULT RunSeparate(const FileTask& task, TaskProgress& progress);
 // dpmCtrlNoInstructionFile for a dictation without spoken instructions, dpmCtrlInvalidFile for a
-// file that is not a DSS dictation, dpmCtrlAudioFormatNotSupported for DS2, and the targets'
-// refusals (FileFamily.h's codes).
+// file that is not a DSS dictation, dpmCtrlAudioFormatNotSupported for DS2, E_INVALIDARG for a target
+// not named *.dss or *.ds2, and the targets' refusals (FileFamily.h's codes).
 HRESULT CheckSeparate(const FileTask& task);

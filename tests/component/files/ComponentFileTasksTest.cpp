@@ -293,6 +293,9 @@ TEST_F(FileTasks, SpokenInstructionsAreSeparatedIntoAnInstructionFile) {
   const Bstr source = Text(dictation.c_str()), folder = Text(scratch.Path().c_str());
   EXPECT_EQ(control->SeparateSpokenInstructions(source.Get(), folder.Get(), VARIANT_FALSE, VARIANT_FALSE, kNow),
             E_INVALIDARG);
+  EXPECT_EQ(control->SeparateSpokenInstructions(source.Get(), Text((scratch / "part").c_str()).Get(), VARIANT_TRUE,
+                                                VARIANT_TRUE, kNow),
+            E_INVALIDARG) << "the parts' companions could not name each other";
   ASSERT_EQ(control->SeparateSpokenInstructions(source.Get(), folder.Get(), VARIANT_TRUE, VARIANT_TRUE, kNow), S_OK);
   ASSERT_TRUE(PumpUntilEnded(1));
   ASSERT_EQ(ProgressEvents().back().result, S_OK);
