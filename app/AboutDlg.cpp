@@ -1,5 +1,6 @@
 #include "app/AboutDlg.h"
 
+#include "app/AboutDlgIds.h"
 #include "app/Resources.h"
 #include "platform/ui/Gdi.h"
 #include "platform/ui/Static.h"
@@ -12,10 +13,10 @@ const DialogTemplate& AboutTemplate() {
       .caption = "Selvarin",
       .cx = 240,
       .cy = 59,
-      .controls = {IconControl(CAboutDlg::kIconId, 11, 17, 20, 20),
+      .controls = {IconControl(IDC_ABOUT_ICON, 11, 17, 20, 20),
                    LText("Selvarin  Quorvel", 40, 10, 119, 8),
                    LText("Version ", 40, 25, 30, 8),
-                   LText("", 70, 25, 60, 8, CAboutDlg::kVersionId),
+                   LText("", 70, 25, 60, 8, IDC_ABOUT_VERSION),
                    DefPushButton(IDOK, "OK", 183, 7, 50, 14).Group()}};
   return kTemplate;
 }
@@ -32,7 +33,7 @@ CAboutDlg::~CAboutDlg() {
 BOOL CAboutDlg::OnInitDialog() {
   CDialog::OnInitDialog();
   m_hIcon = LoadResourceIcon(IDR_MAINFRAME);
-  if (auto* icon = static_cast<CStatic*>(GetDlgItem(kIconId))) icon->SetIcon(m_hIcon);
-  SetDlgItemText(kVersionId, "2.0.1");
+  if (auto* icon = static_cast<CStatic*>(GetDlgItem(IDC_ABOUT_ICON))) icon->SetIcon(m_hIcon);
+  SetDlgItemText(IDC_ABOUT_VERSION, "2.0.1");
   return TRUE;
 }

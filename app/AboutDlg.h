@@ -4,9 +4,6 @@
 
 class CAboutDlg : public CDialog {
  public:
-  static constexpr int kIconId = 1236;
-  static constexpr int kVersionId = 1235;
-
   CAboutDlg();
   ~CAboutDlg() override;
 

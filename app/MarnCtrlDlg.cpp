@@ -1,6 +1,7 @@
 #include "app/MarnCtrlDlg.h"
 
 #include "app/MainDlgTemplate.h"
+#include "app/MainDlgIds.h"
 #include "app/Resources.h"
 #include "device/DpmIds.h"
 #include "device/IDPMFileList.h"
@@ -56,36 +57,36 @@ CMarnCtrlDlg::~CMarnCtrlDlg() {
 }
 
 void CMarnCtrlDlg::MapHandlers() {
-  MapClicked(1000, &CMarnCtrlDlg::OnInitialize);
-  MapClicked(1015, &CMarnCtrlDlg::OnSetupDevice);
-  MapClicked(1199, &CMarnCtrlDlg::OnFormatSetTime);
-  MapClicked(1013, &CMarnCtrlDlg::OnClearEventLog);
-  MapClicked(1014, &CMarnCtrlDlg::OnClearResultLog);
-  MapClicked(1156, &CMarnCtrlDlg::OnGetStatus);
+  MapClicked(IDC_INITIALIZE, &CMarnCtrlDlg::OnInitialize);
+  MapClicked(IDC_SETUP_DEVICE, &CMarnCtrlDlg::OnSetupDevice);
+  MapClicked(IDC_FORMAT_SET_TIME, &CMarnCtrlDlg::OnFormatSetTime);
+  MapClicked(IDC_CLEAR_EVENT_LOG, &CMarnCtrlDlg::OnClearEventLog);
+  MapClicked(IDC_CLEAR_RESULT_LOG, &CMarnCtrlDlg::OnClearResultLog);
+  MapClicked(IDC_GET_STATUS, &CMarnCtrlDlg::OnGetStatus);
   MapMessage(WM_QUERYDRAGICON, &CMarnCtrlDlg::OnQueryDragIcon);
   MapMessage(WM_DELETE_RETIRED_DEVICE_DLG, &CMarnCtrlDlg::OnDeleteRetiredDeviceDlg);
 }
 
 void CMarnCtrlDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
-  DDX_Control(pDX, 1106, m_destFileList);
-  DDX_Control(pDX, 1104, m_sourceFileList);
-  DDX_Control(pDX, 1050, m_formatBox);
-  DDX_Control(pDX, 1015, m_setupDeviceButton);
-  DDX_Control(pDX, 1012, m_eventLog);
-  DDX_Control(pDX, 1002, m_resultLog);
-  DDX_Text(pDX, 1003, m_sourcePath);
-  DDX_Text(pDX, 1004, m_destPath);
-  DDX_Check(pDX, 1010, m_delayed);
-  DDX_Text(pDX, 1108, m_customFormatName);
-  DDX_Text(pDX, 1155, m_strDeviceStatus);
-  DDX_Text(pDX, 1163, m_strScannerStatus);
-  DDX_Check(pDX, 1021, m_isDictation);
-  DDX_Check(pDX, 1022, m_isInstruction);
-  DDX_Text(pDX, 1019, m_password);
-  DDX_Text(pDX, 1188, m_newFileName);
-  DDX_Control(pDX, 1084, m_recordingFormatBox);
-  DDX_Control(pDX, 1199, m_formatButton);
+  DDX_Control(pDX, IDC_DEST_FILES, m_destFileList);
+  DDX_Control(pDX, IDC_SOURCE_FILES, m_sourceFileList);
+  DDX_Control(pDX, IDC_CONVERSION_FORMAT, m_formatBox);
+  DDX_Control(pDX, IDC_SETUP_DEVICE, m_setupDeviceButton);
+  DDX_Control(pDX, IDC_EVENT_LOG, m_eventLog);
+  DDX_Control(pDX, IDC_RESULT_LOG, m_resultLog);
+  DDX_Text(pDX, IDC_SOURCE_PATH, m_sourcePath);
+  DDX_Text(pDX, IDC_DEST_PATH, m_destPath);
+  DDX_Check(pDX, IDC_DELAYED, m_delayed);
+  DDX_Text(pDX, IDC_CUSTOM_FORMAT_NAME, m_customFormatName);
+  DDX_Text(pDX, IDC_DEVICE_STATUS, m_strDeviceStatus);
+  DDX_Text(pDX, IDC_SCANNER_STATUS, m_strScannerStatus);
+  DDX_Check(pDX, IDC_IS_DICTATION, m_isDictation);
+  DDX_Check(pDX, IDC_IS_INSTRUCTION, m_isInstruction);
+  DDX_Text(pDX, IDC_PASSWORD, m_password);
+  DDX_Text(pDX, IDC_NEW_FILE_NAME, m_newFileName);
+  DDX_Control(pDX, IDC_RECORDING_FORMAT, m_recordingFormatBox);
+  DDX_Control(pDX, IDC_FORMAT_SET_TIME, m_formatButton);
 }
 
 BOOL CMarnCtrlDlg::OnInitDialog() {

@@ -4,9 +4,7 @@
 
 #include "platform/ui/WinTypes.h"
 
-inline constexpr UINT IDD_ABOUTBOX = 100;
 inline constexpr UINT IDS_ABOUTBOX = 101;
-inline constexpr UINT IDD_MARNCTRL_DIALOG = 102;
 inline constexpr UINT IDR_REGISTRY_SCRIPT = 103;  // named by the registration run; the program has none
 inline constexpr UINT IDR_MAINFRAME = 128;
 // The About item appended to the main window's system menu.

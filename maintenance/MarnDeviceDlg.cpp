@@ -5,6 +5,7 @@
 #include "device/IDPMCapabilities.h"
 #include "maintenance/BarcodePairList.h"
 #include "maintenance/CapabilitiesReport.h"
+#include "maintenance/DeviceDlgIds.h"
 #include "maintenance/DeviceDlgTemplate.h"
 #include "maintenance/DeviceTypes.h"
 #include "platform/automation/Bstr.h"
@@ -25,58 +26,58 @@ CMarnDeviceDlg::~CMarnDeviceDlg() {
 }
 
 void CMarnDeviceDlg::MapHandlers() {
-  MapClicked(1019, &CMarnDeviceDlg::OnSynchronizeDateTime);
-  MapClicked(1022, &CMarnDeviceDlg::OnFormatCard);
-  MapClicked(1113, &CMarnDeviceDlg::OnCloseButton);
+  MapClicked(IDC_SYNCHRONIZE_DATE_TIME, &CMarnDeviceDlg::OnSynchronizeDateTime);
+  MapClicked(IDC_FORMAT_CARD, &CMarnDeviceDlg::OnFormatCard);
+  MapClicked(IDC_CLOSE, &CMarnDeviceDlg::OnCloseButton);
 
-  MapClicked(1026, &CMarnDeviceDlg::OnGetFreeDiskSpace);
-  MapClicked(1028, &CMarnDeviceDlg::OnGetFirmwareVersion);
-  MapClicked(1030, &CMarnDeviceDlg::OnGetMacAddress);
-  MapClicked(1032, &CMarnDeviceDlg::OnGetDriveLetter);
-  MapClicked(1110, &CMarnDeviceDlg::OnGetFileCount);
-  MapClicked(1045, &CMarnDeviceDlg::OnRefreshFileList);
-  MapClicked(1036, &CMarnDeviceDlg::OnBrowseScreen);
-  MapClicked(1035, &CMarnDeviceDlg::OnPutWelcomeScreen);
-  MapClicked(1041, &CMarnDeviceDlg::OnDisplayScreen);
-  MapClicked(1020, &CMarnDeviceDlg::OnLed1);
-  MapClicked(1021, &CMarnDeviceDlg::OnLed2);
-  MapClicked(1039, &CMarnDeviceDlg::OnGetLastButton);
-  MapClicked(1040, &CMarnDeviceDlg::OnGetDeviceType);
-  MapClicked(1042, &CMarnDeviceDlg::OnGetCapabilities);
-  MapClicked(1047, &CMarnDeviceDlg::OnGetOemString);
-  MapClicked(1049, &CMarnDeviceDlg::OnGetBuildNumber);
-  MapClicked(1048, &CMarnDeviceDlg::OnGetPukSet);
-  MapClicked(1053, &CMarnDeviceDlg::OnSetPuk);
-  MapClicked(1055, &CMarnDeviceDlg::OnSetPin);
-  MapClicked(1057, &CMarnDeviceDlg::OnSetEncryptionPassword);
-  MapClicked(1059, &CMarnDeviceDlg::OnDeleteDeviceFile);
-  MapClicked(1043, &CMarnDeviceDlg::OnSetupDevice);
-  MapClicked(1193, &CMarnDeviceDlg::OnGetBarcodeKeyboardLayout);
-  MapClicked(1194, &CMarnDeviceDlg::OnSetBarcodeKeyboardLayout);
-  MapSelChange(1192, &CMarnDeviceDlg::OnSelchangeKeyboardLayout);
+  MapClicked(IDC_GET_FREE_DISK_SPACE, &CMarnDeviceDlg::OnGetFreeDiskSpace);
+  MapClicked(IDC_GET_FIRMWARE_VERSION, &CMarnDeviceDlg::OnGetFirmwareVersion);
+  MapClicked(IDC_GET_MAC_ADDRESS, &CMarnDeviceDlg::OnGetMacAddress);
+  MapClicked(IDC_GET_DRIVE_LETTER, &CMarnDeviceDlg::OnGetDriveLetter);
+  MapClicked(IDC_GET_FILE_COUNT, &CMarnDeviceDlg::OnGetFileCount);
+  MapClicked(IDC_REFRESH_DEVICE_FILES, &CMarnDeviceDlg::OnRefreshFileList);
+  MapClicked(IDC_BROWSE_SCREEN, &CMarnDeviceDlg::OnBrowseScreen);
+  MapClicked(IDC_PUT_WELCOME_SCREEN, &CMarnDeviceDlg::OnPutWelcomeScreen);
+  MapClicked(IDC_DISPLAY_SCREEN, &CMarnDeviceDlg::OnDisplayScreen);
+  MapClicked(IDC_LED1, &CMarnDeviceDlg::OnLed1);
+  MapClicked(IDC_LED2, &CMarnDeviceDlg::OnLed2);
+  MapClicked(IDC_GET_LAST_BUTTON, &CMarnDeviceDlg::OnGetLastButton);
+  MapClicked(IDC_GET_DEVICE_TYPE, &CMarnDeviceDlg::OnGetDeviceType);
+  MapClicked(IDC_GET_CAPABILITIES, &CMarnDeviceDlg::OnGetCapabilities);
+  MapClicked(IDC_GET_OEM_STRING, &CMarnDeviceDlg::OnGetOemString);
+  MapClicked(IDC_GET_BUILD_NUMBER, &CMarnDeviceDlg::OnGetBuildNumber);
+  MapClicked(IDC_GET_PUK_SET, &CMarnDeviceDlg::OnGetPukSet);
+  MapClicked(IDC_SET_PUK, &CMarnDeviceDlg::OnSetPuk);
+  MapClicked(IDC_SET_PIN, &CMarnDeviceDlg::OnSetPin);
+  MapClicked(IDC_SET_ENCRYPTION_PASSWORD, &CMarnDeviceDlg::OnSetEncryptionPassword);
+  MapClicked(IDC_DELETE_DEVICE_FILE, &CMarnDeviceDlg::OnDeleteDeviceFile);
+  MapClicked(IDC_OPEN_DEVICE_SETTINGS, &CMarnDeviceDlg::OnSetupDevice);
+  MapClicked(IDC_GET_KEYBOARD_LAYOUT, &CMarnDeviceDlg::OnGetBarcodeKeyboardLayout);
+  MapClicked(IDC_SET_KEYBOARD_LAYOUT, &CMarnDeviceDlg::OnSetBarcodeKeyboardLayout);
+  MapSelChange(IDC_KEYBOARD_LAYOUTS, &CMarnDeviceDlg::OnSelchangeKeyboardLayout);
 }
 
 void CMarnDeviceDlg::DoDataExchange(CDataExchange* pDX) {
   CDialog::DoDataExchange(pDX);
-  DDX_Control(pDX, 1044, m_resultList);
-  DDX_Text(pDX, 1025, m_freeDiskSpace);
-  DDX_Text(pDX, 1027, m_firmwareVersion);
-  DDX_Text(pDX, 1029, m_macAddress);
-  DDX_Text(pDX, 1031, m_driveLetter);
-  DDX_Text(pDX, 1034, m_screenPath);
-  DDX_Text(pDX, 1038, m_lastButton);
-  DDX_Text(pDX, 1037, m_deviceType);
-  DDX_Text(pDX, 1099, m_capabilities);
-  DDX_Text(pDX, 1046, m_oemString);
-  DDX_Text(pDX, 1185, m_buildNumber);
-  DDX_Check(pDX, 1186, m_pukSet);
-  DDX_Text(pDX, 1052, m_puk);
-  DDX_Text(pDX, 1054, m_pin);
-  DDX_Text(pDX, 1056, m_encryptionPassword);
-  DDX_Text(pDX, 1058, m_deviceFileName);
-  DDX_Text(pDX, 1200, m_keyboardLayout);
-  DDX_Text(pDX, 1190, m_prefix);
-  DDX_Text(pDX, 1191, m_postfix);
+  DDX_Control(pDX, IDC_RESULT_LIST, m_resultList);
+  DDX_Text(pDX, IDC_FREE_DISK_SPACE, m_freeDiskSpace);
+  DDX_Text(pDX, IDC_DEVICE_FIRMWARE_VERSION, m_firmwareVersion);
+  DDX_Text(pDX, IDC_DEVICE_MAC_ADDRESS, m_macAddress);
+  DDX_Text(pDX, IDC_DRIVE_LETTER, m_driveLetter);
+  DDX_Text(pDX, IDC_SCREEN_PATH, m_screenPath);
+  DDX_Text(pDX, IDC_LAST_BUTTON, m_lastButton);
+  DDX_Text(pDX, IDC_DEVICE_TYPE, m_deviceType);
+  DDX_Text(pDX, IDC_CAPABILITIES, m_capabilities);
+  DDX_Text(pDX, IDC_OEM_STRING, m_oemString);
+  DDX_Text(pDX, IDC_BUILD_NUMBER, m_buildNumber);
+  DDX_Check(pDX, IDC_PUK_SET, m_pukSet);
+  DDX_Text(pDX, IDC_PUK, m_puk);
+  DDX_Text(pDX, IDC_PIN, m_pin);
+  DDX_Text(pDX, IDC_ENCRYPTION_PASSWORD, m_encryptionPassword);
+  DDX_Text(pDX, IDC_DEVICE_FILE_NAME, m_deviceFileName);
+  DDX_Text(pDX, IDC_KEYBOARD_LAYOUT, m_keyboardLayout);
+  DDX_Text(pDX, IDC_BARCODE_PREFIX, m_prefix);
+  DDX_Text(pDX, IDC_BARCODE_POSTFIX, m_postfix);
 }
 
 BOOL CMarnDeviceDlg::OnInitDialog() {
@@ -186,7 +187,7 @@ void CMarnDeviceDlg::OnGetFileCount() {
     LogResult(hr);
     if (FAILED(hr)) count = 0;
   }
-  SetDlgItemText(1111, std::to_string(count));
+  SetDlgItemText(IDC_FILE_COUNT, std::to_string(count));
 }
 
 void CMarnDeviceDlg::OnRefreshFileList() {
@@ -194,7 +195,7 @@ void CMarnDeviceDlg::OnRefreshFileList() {
   HRESULT hr = m_fileList->Refresh();
   LogResult(hr);
   if (FAILED(hr)) return;
-  CListBox* files = static_cast<CListBox*>(GetDlgItem(1033));
+  CListBox* files = static_cast<CListBox*>(GetDlgItem(IDC_DEVICE_FILES));
   if (!files) return;
   files->ResetContent();
   LONG count = 0;
@@ -215,7 +216,7 @@ void CMarnDeviceDlg::OnBrowseScreen() {
   std::string path;
   if (!GetHostServices().GetOpenFileName(GetSafeHwnd(), OpenFileRequest{}, path)) return;
   m_screenPath = path;
-  SetDlgItemText(1034, m_screenPath);
+  SetDlgItemText(IDC_SCREEN_PATH, m_screenPath);
 }
 
 void CMarnDeviceDlg::OnPutWelcomeScreen() {
@@ -230,8 +231,8 @@ void CMarnDeviceDlg::OnDisplayScreen() {
   Finish(m_device->DisplayScreen(path.Get()));
 }
 
-void CMarnDeviceDlg::OnLed1() { SetLed(0, 1101); }
-void CMarnDeviceDlg::OnLed2() { SetLed(1, 1102); }
+void CMarnDeviceDlg::OnLed1() { SetLed(0, IDC_LED1_STATE); }
+void CMarnDeviceDlg::OnLed2() { SetLed(1, IDC_LED2_STATE); }
 
 void CMarnDeviceDlg::SetLed(LONG led, int comboId) {
   if (!m_device) return;
@@ -338,9 +339,9 @@ void CMarnDeviceDlg::OnSetBarcodeKeyboardLayout() {
 }
 
 void CMarnDeviceDlg::OnSelchangeKeyboardLayout() {
-  const auto* layouts = static_cast<CComboBox*>(GetDlgItem(1192));
+  const auto* layouts = static_cast<CComboBox*>(GetDlgItem(IDC_KEYBOARD_LAYOUTS));
   if (!layouts || layouts->GetCurSel() < 0) return;
   char text[16];
   std::snprintf(text, sizeof text, "%08x", static_cast<unsigned>(layouts->GetItemData(layouts->GetCurSel())));
-  SetDlgItemText(1200, text);
+  SetDlgItemText(IDC_KEYBOARD_LAYOUT, text);
 }

@@ -12,6 +12,7 @@
 #include <thread>
 
 #include "app/AboutDlg.h"
+#include "app/AboutDlgIds.h"
 #include "app/MarnCtrlApp.h"
 #include "app/RegistrationSwitch.h"
 #include "tests/app/MainWindowFixture.h"
@@ -106,7 +107,7 @@ TEST(AboutBox, ShowsTheNameAndVersion) {
   std::string version, caption;
   bool hasName = false;
   OnNextModal([&](CWnd& box) {
-    version = Text(box, CAboutDlg::kVersionId);
+    version = Text(box, IDC_ABOUT_VERSION);
     caption = box.GetWindowText();
     QWidget* w = WidgetOf(box);
     for (QWidget* child : w->findChildren<QWidget*>()) {
@@ -123,7 +124,7 @@ TEST_F(MainWindowTest, F1OpensTheAboutBoxThroughTheApplication) {
   CMarnCtrlApp app;
   Open();
   std::string version;
-  OnNextModal([&](CWnd& box) { version = Text(box, CAboutDlg::kVersionId); });
+  OnNextModal([&](CWnd& box) { version = Text(box, IDC_ABOUT_VERSION); });
   QTest::keyClick(WidgetOf(*dlg), Qt::Key_F1);
   EXPECT_EQ(version, "2.0.1");
   EXPECT_TRUE(dlg->IsWindowVisible());

@@ -14,15 +14,12 @@
 #include <sstream>
 #include <thread>
 
+#include "maintenance/DeviceDlgIds.h"
 #include "platform/automation/ClassRegistry.h"
 #include "tests/component/TempFolder.h"
 
 using Strings = std::vector<std::string>;
 
-inline constexpr int kSynchronize = 1019;
-inline constexpr int kFormatCard = 1022;
-inline constexpr int kClose = 1113;
-inline constexpr int kResultList = 1044;
 inline constexpr const char* kConnected = "DPMEventDeviceConnected(";
 
 inline size_t CountStartingWith(const Strings& lines, const std::string& prefix) {
@@ -119,8 +116,8 @@ class EndToEndTest : public MainWindowTest {
   void StartSession() { StartSessionWith(1); }
   void StartSessionWith(size_t recorders) {
     Open();
-    Click(*dlg, kInitialize);
-    ASSERT_TRUE(PumpUntil([&] { return CountStartingWith(Lines(*dlg, kEventLog), kConnected) == recorders; }))
+    Click(*dlg, IDC_INITIALIZE);
+    ASSERT_TRUE(PumpUntil([&] { return CountStartingWith(Lines(*dlg, IDC_EVENT_LOG), kConnected) == recorders; }))
         << "not every connect event reached the event log";
   }
 

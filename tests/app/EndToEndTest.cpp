@@ -7,9 +7,9 @@ namespace {
 TEST_F(EndToEndTest, InitializeFormatAndSetTimeThroughTheWindows) {
   Open();
   EXPECT_FALSE(DeviceButtonsEnabled());
-  Click(*dlg, kInitialize);
-  EXPECT_EQ(Lines(*dlg, kResultLog).at(0), "0 OK");
-  ASSERT_TRUE(PumpUntil([&] { return CountStartingWith(Lines(*dlg, kEventLog), kConnected) == 1; }))
+  Click(*dlg, IDC_INITIALIZE);
+  EXPECT_EQ(Lines(*dlg, IDC_RESULT_LOG).at(0), "0 OK");
+  ASSERT_TRUE(PumpUntil([&] { return CountStartingWith(Lines(*dlg, IDC_EVENT_LOG), kConnected) == 1; }))
       << "no connect event in the event log";
   EXPECT_TRUE(PumpUntil([&] { return DeviceButtonsEnabled(); }));
   EXPECT_EQ(dlg->EventSink()->ConnectedDevices(), 1);
@@ -26,21 +26,21 @@ TEST_F(EndToEndTest, InitializeFormatAndSetTimeThroughTheWindows) {
   ASSERT_EQ(Tool("put " + name + " " + dictation), 0) << m_toolOutput;
   ASSERT_EQ(Shown(name, "card"), "1 file(s)");
 
-  Click(*dlg, kFormatSetTime);
+  Click(*dlg, IDC_FORMAT_SET_TIME);
   ASSERT_NE(dlg->DeviceDlg(), nullptr);
   CMarnDeviceDlg& device = *dlg->DeviceDlg();
   EXPECT_TRUE(device.IsWindowVisible());
   EXPECT_FALSE(DeviceButtonsEnabled());
-  EXPECT_EQ(Lines(device, kResultList), Strings{"OK"}) << "getting the device";
+  EXPECT_EQ(Lines(device, IDC_RESULT_LIST), Strings{"OK"}) << "getting the device";
 
-  Click(device, kSynchronize);
-  Click(device, kFormatCard);
-  EXPECT_EQ(Lines(device, kResultList), (Strings{"OK", "OK", "OK"}));
+  Click(device, IDC_SYNCHRONIZE_DATE_TIME);
+  Click(device, IDC_FORMAT_CARD);
+  EXPECT_EQ(Lines(device, IDC_RESULT_LIST), (Strings{"OK", "OK", "OK"}));
   EXPECT_LE(std::labs(ClockOffset(name)), 2);
   EXPECT_EQ(Shown(name, "card"), "0 file(s)");
   EXPECT_TRUE(host.Shown().empty()) << "nothing is asked or reported in a message box";
 
-  Click(device, kClose);
+  Click(device, IDC_CLOSE);
   EXPECT_TRUE(PumpUntil([&] { return dlg->DeviceDlg() == nullptr; }));
   EXPECT_TRUE(DeviceButtonsEnabled());
 }
@@ -48,7 +48,7 @@ TEST_F(EndToEndTest, InitializeFormatAndSetTimeThroughTheWindows) {
 TEST_F(EndToEndTest, RecorderAddedByTheToolReachesTheEventLog) {
   StartSession();
   ASSERT_EQ(Tool("add DPM4_8500 desk"), 0) << m_toolOutput;
-  EXPECT_TRUE(PumpUntil([&] { return CountStartingWith(Lines(*dlg, kEventLog), kConnected) == 2; }))
+  EXPECT_TRUE(PumpUntil([&] { return CountStartingWith(Lines(*dlg, IDC_EVENT_LOG), kConnected) == 2; }))
       << "the second recorder's connect event never arrived";
   EXPECT_EQ(dlg->EventSink()->ConnectedDevices(), 2);
   EXPECT_TRUE(DeviceButtonsEnabled());

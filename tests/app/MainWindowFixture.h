@@ -9,6 +9,7 @@
 #include <string>
 #include <vector>
 
+#include "app/MainDlgIds.h"
 #include "app/MarnCtrlDlg.h"
 #include "device/DpmEvents.h"
 #include "platform/automation/Apartment.h"
@@ -57,11 +58,8 @@ inline bool Enabled(const CWnd& dialog, int id) { return dialog.GetDlgItem(id)->
 
 class MainWindowTest : public testing::Test {
  protected:
-  static constexpr int kInitialize = 1000;
-  static constexpr int kSetupDevice = 1015;
-  static constexpr int kFormatSetTime = 1199;
-  static constexpr int kResultLog = 1002;
-  static constexpr int kEventLog = 1012;
+  // The settings end-to-end test still names the button this way.
+  static constexpr int kSetupDevice = IDC_SETUP_DEVICE;
 
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
@@ -95,8 +93,8 @@ class MainWindowTest : public testing::Test {
   }
 
   bool DeviceButtonsEnabled() const {
-    const bool setup = Enabled(*dlg, kSetupDevice);
-    EXPECT_EQ(setup, Enabled(*dlg, kFormatSetTime)) << "the device buttons always switch together";
+    const bool setup = Enabled(*dlg, IDC_SETUP_DEVICE);
+    EXPECT_EQ(setup, Enabled(*dlg, IDC_FORMAT_SET_TIME)) << "the device buttons always switch together";
     return setup;
   }
 

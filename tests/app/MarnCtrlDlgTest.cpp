@@ -19,8 +19,8 @@ TEST_F(MainWindowTest, StartsWithTheComponentAttachedAndTheDeviceButtonsOff) {
   EXPECT_NE(dlg->EventSink(), nullptr);
   EXPECT_EQ(spy.SinkCount(), 1u);
   EXPECT_FALSE(DeviceButtonsEnabled());
-  EXPECT_EQ(static_cast<CComboBox*>(dlg->GetDlgItem(1050))->GetCurSel(), 0);
-  EXPECT_TRUE(Lines(*dlg, kResultLog).empty());
+  EXPECT_EQ(static_cast<CComboBox*>(dlg->GetDlgItem(IDC_CONVERSION_FORMAT))->GetCurSel(), 0);
+  EXPECT_TRUE(Lines(*dlg, IDC_RESULT_LOG).empty());
   EXPECT_TRUE(host.Shown().empty());
   EXPECT_FALSE(DropQueuedQuit());
   EXPECT_NE(dlg->GetIcon(TRUE), nullptr);
@@ -29,20 +29,25 @@ TEST_F(MainWindowTest, StartsWithTheComponentAttachedAndTheDeviceButtonsOff) {
 
 TEST_F(MainWindowTest, OnlyTheDocumentedControlsAreVisible) {
   Open();
-  for (int id : {1000, 1015, 1199, IDOK, 1163}) {
+  const int visible[] = {IDC_INITIALIZE, IDC_SETUP_DEVICE, IDC_FORMAT_SET_TIME, IDOK, IDC_SCANNER_STATUS};
+  for (int id : visible) {
     EXPECT_TRUE(dlg->GetDlgItem(id)->IsWindowVisible()) << id;
   }
-  for (int id : {1001, 1002, 1003, 1004, 1005, 1006, 1007, 1008, 1009, 1010, 1011, 1012, 1013, 1014, 1017,
-                 1018, 1019, 1020, 1021, 1022, 1049, 1050, 1084, 1104, 1105, 1106, 1107, 1108, 1109, 1155,
-                 1156, 1187, 1188}) {
+  for (int id : {IDC_DEINITIALIZE, IDC_RESULT_LOG, IDC_SOURCE_PATH, IDC_DEST_PATH, IDC_BROWSE_SOURCE_FILE,
+                 IDC_BROWSE_DEST_FOLDER, IDC_COPY, IDC_MOVE, IDC_DELETE, IDC_DELAYED, IDC_START_DELAYED_TASKS,
+                 IDC_EVENT_LOG, IDC_CLEAR_EVENT_LOG, IDC_CLEAR_RESULT_LOG, IDC_CONVERT, IDC_DECRYPT, IDC_PASSWORD,
+                 IDC_SEPARATE_SPOKEN_INSTRUCTIONS, IDC_IS_DICTATION, IDC_IS_INSTRUCTION, IDC_GET_FILE_INFO,
+                 IDC_CONVERSION_FORMAT, IDC_RECORDING_FORMAT, IDC_SOURCE_FILES, IDC_BROWSE_SOURCE_FOLDER,
+                 IDC_DEST_FILES, IDC_SELECT_CUSTOM_FORMAT, IDC_CUSTOM_FORMAT_NAME, IDC_CANCEL_TASKS,
+                 IDC_DEVICE_STATUS, IDC_GET_STATUS, IDC_NEW_FILE, IDC_NEW_FILE_NAME}) {
     ASSERT_NE(dlg->GetDlgItem(id), nullptr) << id;
     EXPECT_FALSE(dlg->GetDlgItem(id)->IsWindowVisible()) << id;
   }
-  auto* recording = static_cast<CComboBox*>(dlg->GetDlgItem(1084));
+  auto* recording = static_cast<CComboBox*>(dlg->GetDlgItem(IDC_RECORDING_FORMAT));
   ASSERT_EQ(recording->GetCount(), 6);
   EXPECT_EQ(recording->GetLBText(5), "dpmQualityPlayNoSilenceComp");
   EXPECT_EQ(recording->GetCurSel(), -1);
-  EXPECT_EQ(static_cast<CComboBox*>(dlg->GetDlgItem(1050))->GetLBText(5), "Custom");
+  EXPECT_EQ(static_cast<CComboBox*>(dlg->GetDlgItem(IDC_CONVERSION_FORMAT))->GetLBText(5), "Custom");
 }
 
 TEST_F(MainWindowTest, SystemMenuHasTheAboutItemWhichChangesNothing) {
@@ -64,29 +69,29 @@ TEST_F(MainWindowTest, SystemMenuHasTheAboutItemWhichChangesNothing) {
 TEST_F(MainWindowTest, ResultLogKeepsTheNewestTwentyAndClearingKeepsTheNumbering) {
   Open();
   for (int i = 0; i < 21; ++i) dlg->LogResult(i % 2 ? dpmCtrlNoDeviceConnected : S_OK);
-  const Strings lines = Lines(*dlg, kResultLog);
+  const Strings lines = Lines(*dlg, IDC_RESULT_LOG);
   ASSERT_EQ(lines.size(), 20u);
   EXPECT_EQ(lines.front(), "1 NoDeviceConnected");
   EXPECT_EQ(lines.back(), "20 OK");
-  EXPECT_EQ(Selection(*dlg, kResultLog), 19);
+  EXPECT_EQ(Selection(*dlg, IDC_RESULT_LOG), 19);
 
-  Command(*dlg, 1014);
-  EXPECT_TRUE(Lines(*dlg, kResultLog).empty());
+  Command(*dlg, IDC_CLEAR_RESULT_LOG);
+  EXPECT_TRUE(Lines(*dlg, IDC_RESULT_LOG).empty());
   dlg->LogResult(E_FAIL);
   dlg->LogText("DispEventAdvise failed");
-  EXPECT_EQ(Lines(*dlg, kResultLog), (Strings{"21 FAIL", "22 DispEventAdvise failed"}));
+  EXPECT_EQ(Lines(*dlg, IDC_RESULT_LOG), (Strings{"21 FAIL", "22 DispEventAdvise failed"}));
 }
 
 TEST_F(MainWindowTest, EventLogKeepsTheNewestThousand) {
   Open();
   for (int i = 0; i <= 1000; ++i) dlg->LogEvent("line " + std::to_string(i));
-  const Strings lines = Lines(*dlg, kEventLog);
+  const Strings lines = Lines(*dlg, IDC_EVENT_LOG);
   ASSERT_EQ(lines.size(), 1000u);
   EXPECT_EQ(lines.front(), "line 1");
   EXPECT_EQ(lines.back(), "line 1000");
-  EXPECT_EQ(Selection(*dlg, kEventLog), 999);
-  Command(*dlg, 1013);
-  EXPECT_TRUE(Lines(*dlg, kEventLog).empty());
+  EXPECT_EQ(Selection(*dlg, IDC_EVENT_LOG), 999);
+  Command(*dlg, IDC_CLEAR_EVENT_LOG);
+  EXPECT_TRUE(Lines(*dlg, IDC_EVENT_LOG).empty());
 }
 
 struct StatusCase {
@@ -103,12 +108,12 @@ TEST_P(StatusRefresh, MapsBothValuesToTheirTexts) {
   Open();
   spy.SetValue("get_DeviceStatus", row.device);
   spy.SetValue("get_BarcodeScannerStatus", row.scanner);
-  Click(*dlg, kInitialize);
+  Click(*dlg, IDC_INITIALIZE);
   EXPECT_EQ(spy.Calls(), (Strings{"Initialize(0)", "get_DeviceStatus()", "get_BarcodeScannerStatus()"}));
-  EXPECT_EQ(Lines(*dlg, kResultLog), (Strings{"0 OK", "1 OK", "2 OK"}));
+  EXPECT_EQ(Lines(*dlg, IDC_RESULT_LOG), (Strings{"0 OK", "1 OK", "2 OK"}));
   EXPECT_EQ(dlg->DeviceStatus(), row.deviceText);
-  EXPECT_EQ(Text(*dlg, 1155), row.deviceText);
-  EXPECT_EQ(Text(*dlg, 1163), row.scannerText);
+  EXPECT_EQ(Text(*dlg, IDC_DEVICE_STATUS), row.deviceText);
+  EXPECT_EQ(Text(*dlg, IDC_SCANNER_STATUS), row.scannerText);
 }
 
 INSTANTIATE_TEST_SUITE_P(Values, StatusRefresh,
@@ -125,32 +130,32 @@ TEST_F(MainWindowTest, FailingStatusCallLeavesTheWindowAsItWas) {
   Open();
   spy.SetValue("get_DeviceStatus", 1);
   spy.SetValue("get_BarcodeScannerStatus", 1);
-  Click(*dlg, kInitialize);
-  ASSERT_EQ(Text(*dlg, 1163), "Barcode Scanner connected");
+  Click(*dlg, IDC_INITIALIZE);
+  ASSERT_EQ(Text(*dlg, IDC_SCANNER_STATUS), "Barcode Scanner connected");
 
   spy.ClearCalls();
   spy.SetResult("get_DeviceStatus", dpmCtrlNotInitialized);
   spy.SetValue("get_BarcodeScannerStatus", 0);
-  Click(*dlg, kInitialize);
+  Click(*dlg, IDC_INITIALIZE);
   EXPECT_EQ(spy.Calls(), (Strings{"Initialize(0)", "get_DeviceStatus()"}));
-  EXPECT_EQ(Text(*dlg, 1163), "Barcode Scanner connected");
-  EXPECT_EQ(Text(*dlg, 1155), "Connected");
-  EXPECT_EQ(Lines(*dlg, kResultLog).back(), "4 NotInitialized");
+  EXPECT_EQ(Text(*dlg, IDC_SCANNER_STATUS), "Barcode Scanner connected");
+  EXPECT_EQ(Text(*dlg, IDC_DEVICE_STATUS), "Connected");
+  EXPECT_EQ(Lines(*dlg, IDC_RESULT_LOG).back(), "4 NotInitialized");
 
   // The hidden "get" control is the same refresh.
   spy.ClearCalls();
   spy.SetResult("get_DeviceStatus", S_OK);
-  Command(*dlg, 1156);
+  Command(*dlg, IDC_GET_STATUS);
   EXPECT_EQ(spy.Calls(), (Strings{"get_DeviceStatus()", "get_BarcodeScannerStatus()"}));
-  EXPECT_EQ(Text(*dlg, 1163), "");
+  EXPECT_EQ(Text(*dlg, IDC_SCANNER_STATUS), "");
 }
 
 TEST_F(MainWindowTest, FailingInitializeStillRefreshesTheStatus) {
   Open();
   spy.SetResult("Initialize", dpmCtrlUsbInterface);
-  Click(*dlg, kInitialize);
+  Click(*dlg, IDC_INITIALIZE);
   EXPECT_EQ(spy.Calls(), (Strings{"Initialize(0)", "get_DeviceStatus()", "get_BarcodeScannerStatus()"}));
-  EXPECT_EQ(Lines(*dlg, kResultLog).front(), "0 Usb Interface");
+  EXPECT_EQ(Lines(*dlg, IDC_RESULT_LOG).front(), "0 Usb Interface");
 }
 
 struct EventStep {
@@ -183,7 +188,7 @@ TEST_P(DeviceButtons, FollowTheConnectedDeviceCount) {
   }
   EXPECT_EQ(dlg->EventSink()->ConnectedDevices(), GetParam().count);
   EXPECT_EQ(DeviceButtonsEnabled(), GetParam().enabled);
-  EXPECT_EQ(Lines(*dlg, kEventLog).size(), GetParam().steps.size());
+  EXPECT_EQ(Lines(*dlg, IDC_EVENT_LOG).size(), GetParam().steps.size());
 }
 
 INSTANTIATE_TEST_SUITE_P(
@@ -203,8 +208,8 @@ TEST_F(MainWindowTest, EveryEventReevaluatesTheButtons) {
   Open();
   for (const EventStep& step : {EventStep{DPMEventDeviceReady, {LONG{0}}}, EventStep{DPMEventBarcodeScanned, {LONG{3}}},
                                 EventStep{DPMEventProgress, {std::string("x"), LONG{10}, LONG{20}}}}) {
-    dlg->GetDlgItem(kSetupDevice)->EnableWindow(TRUE);
-    dlg->GetDlgItem(kFormatSetTime)->EnableWindow(TRUE);
+    dlg->GetDlgItem(IDC_SETUP_DEVICE)->EnableWindow(TRUE);
+    dlg->GetDlgItem(IDC_FORMAT_SET_TIME)->EnableWindow(TRUE);
     if (step.args.size() == 1) {
       spy.Fire(step.id, {step.args[0]});
     } else {
@@ -213,7 +218,7 @@ TEST_F(MainWindowTest, EveryEventReevaluatesTheButtons) {
     EXPECT_FALSE(DeviceButtonsEnabled()) << step.id;
     EXPECT_EQ(dlg->EventSink()->ConnectedDevices(), 0);
   }
-  EXPECT_EQ(Lines(*dlg, kEventLog),
+  EXPECT_EQ(Lines(*dlg, IDC_EVENT_LOG),
             (Strings{"DPMEventDeviceReady(0)", "[3] DPMEventBarcodeScanned", "DPMEventProgress(x, 10, 20)"}));
 }
 
@@ -235,7 +240,7 @@ TEST_F(MainWindowTest, SetupDeviceRunsTheSettingsDialogAndEnablesTheButtonsAfter
       QTest::mouseClick(w->findChild<QWidget*>(QString::number(IDOK)), Qt::LeftButton);
     }
   });
-  Click(*dlg, kSetupDevice);
+  Click(*dlg, IDC_SETUP_DEVICE);
   EXPECT_TRUE(shown);
   ASSERT_GE(spy.Calls().size(), 2u);
   EXPECT_EQ(spy.Calls()[0], "GetDevice(0)");
@@ -251,7 +256,7 @@ TEST_F(MainWindowTest, SetupDeviceWithoutARecorderStillEnablesTheButtons) {
   spy.Fire(DPMEventDeviceConnected, {LONG{0}});
   spy.Fire(DPMEventDeviceDisconnected, {LONG{0}});
   ASSERT_FALSE(DeviceButtonsEnabled());
-  Command(*dlg, kSetupDevice);
+  Command(*dlg, IDC_SETUP_DEVICE);
   EXPECT_EQ(spy.Calls(), Strings{"GetDevice(0)"});
   EXPECT_TRUE(DeviceButtonsEnabled());
   EXPECT_EQ(dlg->DeviceDlg(), nullptr);
@@ -278,15 +283,15 @@ TEST_F(MissingComponentTest, ShowsTheErrorQuitsAndLogsTheFailedAttach) {
   EXPECT_EQ(host.MessageTexts(), Strings{"ERROR: CoCreateInstance() failed - DPMCtrl.dll not registered!"});
   EXPECT_EQ(host.Shown().at(0).type & MB_TYPEMASK, MB_OK);
   EXPECT_TRUE(DropQueuedQuit());
-  EXPECT_EQ(Lines(*dlg, kResultLog), Strings{"0 DispEventAdvise failed"});
+  EXPECT_EQ(Lines(*dlg, IDC_RESULT_LOG), Strings{"0 DispEventAdvise failed"});
   EXPECT_EQ(dlg->EventSink(), nullptr);
   EXPECT_TRUE(DeviceButtonsEnabled()) << "left enabled when attaching failed";
-  EXPECT_EQ(static_cast<CComboBox*>(dlg->GetDlgItem(1050))->GetCurSel(), -1);
+  EXPECT_EQ(static_cast<CComboBox*>(dlg->GetDlgItem(IDC_CONVERSION_FORMAT))->GetCurSel(), -1);
 
   // Nothing that needs the component does anything.
-  Command(*dlg, kInitialize);
-  Command(*dlg, 1156);
-  EXPECT_EQ(Lines(*dlg, kResultLog).size(), 1u);
+  Command(*dlg, IDC_INITIALIZE);
+  Command(*dlg, IDC_GET_STATUS);
+  EXPECT_EQ(Lines(*dlg, IDC_RESULT_LOG).size(), 1u);
 }
 
 }  // namespace
