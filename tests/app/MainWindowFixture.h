@@ -58,9 +58,6 @@ inline bool Enabled(const CWnd& dialog, int id) { return dialog.GetDlgItem(id)->
 
 class MainWindowTest : public testing::Test {
  protected:
-  // The settings end-to-end test still names the button this way.
-  static constexpr int kSetupDevice = IDC_SETUP_DEVICE;
-
   void SetUp() override {
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
     if (RegisterComponent()) {

@@ -36,7 +36,7 @@ class SettingsEndToEndTest : public EndToEndTest {
         Click(*dialog, IDOK);
       }
     });
-    Click(*dlg, kSetupDevice);
+    Click(*dlg, IDC_SETUP_DEVICE);
     EXPECT_TRUE(shown) << "the settings dialog never showed";
     EXPECT_TRUE(PumpUntil([&] { return dlg->DeviceDlg() == nullptr; }));
   }
