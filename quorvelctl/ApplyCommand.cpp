@@ -1,0 +1,53 @@
+#include "quorvelctl/ApplyCommand.h"
+
+#include <nlohmann/json.hpp>
+
+#include "device/DpmResults.h"
+#include "quorvelctl/SettingsApplier.h"
+#include "quorvelctl/SettingsSource.h"
+
+ExitCode CApplyCommand::Run(CCommandContext& context) {
+  const CommandLine& line = context.Line();
+  const CConsole& console = context.Console();
+  const bool all = (line.given & kOptAll) != 0;
+  if (all == ((line.given & kOptDevice) != 0)) return console.Usage("apply takes either -d N or --all");
+  ExitCode exit = kExitDone;
+  SettingsSource file;
+  if (!SettingsSource::FromFile(context, line.arguments[0], &file, &exit)) return exit;
+  CSettingsApplier applier;
+  if (HRESULT hr = applier.Load(file.settings.Get()); FAILED(hr)) return console.Failure(file.label, hr);
+
+  LONG first = line.device, count = 1;
+  if (all) {
+    first = 0;
+    if (HRESULT hr = context.Session().DeviceCount(&count); FAILED(hr)) return console.Failure("apply", hr);
+    if (count == 0) return console.Failure("apply", dpmCtrlNoDeviceConnected);
+  }
+  const bool dryRun = (line.given & kOptDryRun) != 0;
+  nlohmann::json reports = nlohmann::json::array();
+  bool anyFailed = false;
+  // One recorder's refusal leaves the others to go on.
+  for (LONG index = first; index < first + count; ++index) {
+    ComPtr<IDPMDevice> device;
+    ApplyReport report;
+    const HRESULT hr = context.Session().Device(index, &device);
+    if (FAILED(hr) && !all) return console.Failure("recorder " + std::to_string(index), hr);
+    if (FAILED(hr)) {
+      report.recorder.index = index;
+      report.result = hr;
+      report.failedStep = "reaching the recorder";
+    } else {
+      report = applier.Apply(device.Get(), index, dryRun);
+    }
+    anyFailed = anyFailed || FAILED(report.result);
+    if (FAILED(report.result)) console.Failure(report.recorder.Label(), report.result);
+    if (console.Json()) {
+      reports.push_back(report.Json());
+      continue;
+    }
+    for (const std::string& change : report.changes) console.Line("  " + change);
+    console.Line(report.Summary());
+  }
+  if (console.Json()) console.Document({{"file", file.label}, {"dryRun", dryRun}, {"recorders", reports}});
+  return anyFailed ? kExitDifference : kExitDone;
+}

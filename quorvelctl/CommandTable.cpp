@@ -1,0 +1,115 @@
+#include "quorvelctl/CommandTable.h"
+
+#include <array>
+
+#include "quorvelctl/ApplyCommand.h"
+#include "quorvelctl/RecorderCommands.h"
+#include "quorvelctl/SettingsCommands.h"
+#include "quorvelctl/WatchCommand.h"
+
+namespace {
+
+ExitCode Watch(CCommandContext& context) { return CWatchCommand(context).Run(); }
+
+constexpr unsigned kJ = kOptJson;
+constexpr unsigned kD = kOptDevice;
+
+constexpr std::array<CommandSpec, 10> kCommands{{
+    {"list", "list [--json]",
+     "Lists the connected recorders: number, model, MAC address, firmware.\n"
+     "Exit 3 when there is none.",
+     kJ, 0, 0, CRecorderCommands::List},
+    {"show", "show [FILE | -d N] [--json]",
+     "Shows every setting of recorder N (default 0), or of a settings file, by its name as `set` takes it,\n"
+     "with the names of value codes: keywords and their flags, the keyword values that are not empty,\n"
+     "and on DPM4 models the smart buttons, display areas and recording profiles.",
+     kJ | kD, 0, 1, CSettingsCommands::Show},
+    {"export", "export FILE [-d N] [--json]",
+     "Saves the settings of recorder N (default 0) to FILE, replacing it whole or not at all.",
+     kJ | kD, 1, 1, CSettingsCommands::Export},
+    {"import", "import FILE [-d N] [--json]",
+     "Writes the settings file FILE to recorder N (default 0): all of it, or nothing when the recorder\n"
+     "refuses it (a file of another model, say). Exit 1 when refused.",
+     kJ | kD, 1, 1, CSettingsCommands::Import},
+    {"diff", "diff A B [--json]",
+     "Compares two sets of settings, each a settings file or a recorder written @N (@0 is the first).\n"
+     "Prints each differing setting as  NAME: value in A | value in B. MAC address and firmware\n"
+     "(where a file came from) are not compared. Exit 0 when equal, 1 when not.",
+     kJ, 2, 2, CSettingsCommands::Diff},
+    {"set", "set [-d N] NAME=VALUE ... [--json]",
+     "Changes settings of recorder N (default 0) and commits them in one step. When the recorder refuses\n"
+     "any value, the error names the setting and the code, and nothing is committed (exit 1).\n"
+     "NAME is a setting's name as `show` prints it:\n"
+     "  RecordingMode=dpmQualityPlay      a value code by its name, or its number (RecordingMode=6)\n"
+     "  DeviceBeep=false                  flags: true or false (1 or 0)\n"
+     "  FileNamePrefixString='\"DICT\"'     texts, with or without double quotes\n"
+     "  KeywordUsageString[2]=Client      keyword names and flags, keywords numbered from 0:\n"
+     "  KeywordMandatory[2]=true            KeywordBarcodeScan[K], KeywordVoiceCommand[K], KeywordMandatory[K]\n"
+     "  KeywordContentString[2][0]=Smith  keyword K's value row R, rows from 0\n"
+     "  SmartButtonConfiguration[0][1]=dpmSmartPriority   DPM4: button 0-2, recorder state 0-4\n"
+     "  DisplayAreaMapping[1]=dpmDisplayDateTime          DPM4: display areas 1 to 4\n"
+     "  RecordingProfile[1].AudioQuality=dpmAudioMp3      DPM4: profiles 0-3, also ProfileMicSensitivity\n"
+     "  RecordingProfile[0].MicrophoneDirection[1]=dpmMicOmniDirectional   position 0 desktop, 1 hand held\n"
+     "Values go in the order given; keyword rules (barcode versus voice command) apply as they do in the\n"
+     "settings dialog.",
+     kJ | kD, 1, SIZE_MAX, CSettingsCommands::Set},
+    {"apply", "apply FILE (-d N | --all) [--dry-run] [--json]",
+     "Writes the settings file FILE to recorder N or to every connected recorder. For each it prints what\n"
+     "changes (NAME: now | from the file), then commits the whole file or nothing, and ends with a summary\n"
+     "line. One recorder's refusal does not stop the others. --dry-run only shows what would change.\n"
+     "Exit 1 when any recorder refused.",
+     kJ | kD | kOptAll | kOptDryRun, 1, 1, CApplyCommand::Run},
+    {"watch", "watch --apply FILE [--json]",
+     "Stays running and writes FILE to every recorder connected now and to each one that connects later,\n"
+     "logging one line per recorder. Ends cleanly on SIGINT or SIGTERM (exit 0).",
+     kJ | kOptApply, 0, 0, Watch},
+    {"time", "time [-d N] [--json]", "Sets the clock of recorder N (default 0) to this computer's.", kJ | kD, 0, 0,
+     CRecorderCommands::Time},
+    {"format", "format [-d N] --yes [--json]",
+     "Formats the memory card of recorder N (default 0), erasing every dictation on it. Without --yes it\n"
+     "does nothing (exit 2).",
+     kJ | kD | kOptYes, 0, 0, CRecorderCommands::Format},
+}};
+
+constexpr std::string_view kProgramHelp =
+    "usage: quorvelctl COMMAND [ARGUMENTS] [OPTIONS]\n"
+    "\n"
+    "Configures DPM dictation recorders through the device-control component, without a display.\n"
+    "\n"
+    "commands:\n"
+    "  list                                 the connected recorders\n"
+    "  show [FILE | -d N]                   every setting of a recorder or a settings file\n"
+    "  export FILE [-d N]                   save a recorder's settings to a file\n"
+    "  import FILE [-d N]                   write a settings file to a recorder\n"
+    "  diff A B                             compare settings files and recorders (@N)\n"
+    "  set [-d N] NAME=VALUE ...            change settings and commit them in one step\n"
+    "  apply FILE (-d N | --all) [--dry-run]  write a settings file to one or every recorder\n"
+    "  watch --apply FILE                   write it to every recorder that connects, until stopped\n"
+    "  time [-d N]                          set a recorder's clock\n"
+    "  format [-d N] --yes                  format a recorder's card\n"
+    "\n"
+    "options:\n"
+    "  -d, --device N   the recorder numbered N in list (default 0)\n"
+    "  --json           print one JSON document (watch: one per line) instead of text\n"
+    "  -h, --help       this help; `quorvelctl COMMAND --help` for a command's\n"
+    "\n"
+    "exit codes:\n"
+    "  0  done\n"
+    "  1  a difference (diff), or the component refused or failed\n"
+    "  2  usage error\n"
+    "  3  no component registered, or no such recorder\n"
+    "\n"
+    "Errors go to stderr in one line naming the component's result code.\n";
+
+}  // namespace
+
+std::span<const CommandSpec> CCommandTable::All() { return kCommands; }
+
+const CommandSpec* CCommandTable::Find(std::string_view name) {
+  for (const CommandSpec& command : kCommands) {
+    if (command.name == name) return &command;
+  }
+  return nullptr;
+}
+
+std::string_view CCommandTable::ProgramHelp() { return kProgramHelp; }

@@ -1,0 +1,24 @@
+#pragma once
+// The commands: their names, what they take, their help, and what runs them.
+#include <span>
+#include <string_view>
+
+#include "quorvelctl/CommandContext.h"
+
+struct CommandSpec {
+  std::string_view name;
+  std::string_view synopsis;  // "show [FILE] [-d N] [--json]"
+  std::string_view help;      // what it does, its arguments and its exit codes
+  unsigned options;           // the CommandOption bits it takes (--json included where it prints)
+  size_t minArguments;
+  size_t maxArguments;
+  ExitCode (*run)(CCommandContext& context);
+};
+
+class CCommandTable {
+ public:
+  static std::span<const CommandSpec> All();
+  static const CommandSpec* Find(std::string_view name);
+  // The program's own help: the commands, the exit codes, the names of settings.
+  static std::string_view ProgramHelp();
+};

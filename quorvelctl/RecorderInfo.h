@@ -1,0 +1,20 @@
+#pragma once
+// What names a connected recorder in every listing: its index, model, MAC address and firmware.
+#include <nlohmann/json_fwd.hpp>
+#include <string>
+
+#include "device/IDPMDevice.h"
+
+struct RecorderInfo {
+  LONG index = 0;
+  LONG type = 0;
+  std::string model;
+  std::string macAddress;
+  std::string firmware;
+
+  // Reads it all, or fails with the first failing call's code.
+  static HRESULT Read(IDPMDevice* device, LONG index, RecorderInfo* out);
+  // "recorder 0 (DPM4_8200, 00:0E:18:98:AB:74)"
+  std::string Label() const;
+  nlohmann::json Json() const;
+};

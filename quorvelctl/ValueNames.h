@@ -1,0 +1,42 @@
+#pragma once
+// The enumerator names of the value codes, so settings read and are written as dpmQualityPlay rather
+// than 6.
+#include <optional>
+#include <span>
+#include <string>
+#include <string_view>
+
+#include "platform/automation/Types.h"
+
+struct ValueName {
+  LONG code;
+  std::string_view name;
+};
+using ValueNames = std::span<const ValueName>;
+
+namespace value_names {
+ValueNames FileNamePrefixType();
+ValueNames DateTimeFormat();
+ValueNames Appearance();
+ValueNames MicrophoneSensitivity();
+ValueNames RecordingMode();
+ValueNames DownloadMode();
+ValueNames DownloadFilter();
+ValueNames FileCounterSource();
+ValueNames RequiredInputType();
+ValueNames TotalTimeType();
+ValueNames BarcodeScanButton();
+ValueNames VoiceCommandType();
+ValueNames OS();
+ValueNames BarcodeMode();
+ValueNames FunctionKey();
+ValueNames FourPosSwitch();
+ValueNames SmartButtonFunction();
+ValueNames DisplayContent();
+ValueNames AudioQuality();
+ValueNames MicrophoneDirection();
+}  // namespace value_names
+
+// The name of a code; empty when the list has none.
+std::string_view NameOfValue(ValueNames names, LONG code);
+std::optional<LONG> ValueOfName(ValueNames names, std::string_view name);
