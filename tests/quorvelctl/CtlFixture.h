@@ -1,0 +1,112 @@
+#pragma once
+// quorvelctl as a process over the real DPMCtrl module, registered in a registry of the test's own,
+// and over simulated recorders in a folder of the test's own that the recorder tool drives.
+#include <gtest/gtest.h>
+#include <signal.h>
+#include <fcntl.h>
+#include <spawn.h>
+#include <sys/wait.h>
+
+#include <chrono>
+#include <cstdlib>
+#include <nlohmann/json.hpp>
+#include <sstream>
+#include <string>
+#include <thread>
+#include <vector>
+
+#include "tests/component/TempFolder.h"
+#include "tests/support/TempRegistry.h"
+
+extern char** environ;
+
+struct CtlRun {
+  int exit = -1;
+  std::string out;
+  std::string err;
+};
+
+class CtlTest : public ::testing::Test {
+ protected:
+  void SetUp() override {
+    ::setenv("QUORVEL_RECORDERS", Recorders().c_str(), 1);
+    ASSERT_EQ(Shell(std::string(REGSVR_TOOL) + " " + DPMCTRL_MODULE), 0) << "registering the module failed";
+  }
+  void TearDown() override { ::unsetenv("QUORVEL_RECORDERS"); }
+
+  std::string Recorders() const { return m_folder.Path() + "/recorders"; }
+  std::string Path(const std::string& name) const { return m_folder / name; }
+
+  static int Shell(const std::string& command) {
+    const int status = std::system((command + " >/dev/null 2>&1").c_str());
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  // quorvelctl with these arguments (shell words), to its end.
+  CtlRun Ctl(const std::string& arguments) {
+    const std::string out = Path("ctl.out"), err = Path("ctl.err");
+    const int status = std::system((std::string(QUORVELCTL_PROGRAM) + " " + arguments + " >" + out + " 2>" + err).c_str());
+    return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
+  }
+
+  // The recorder tool's exit code; its output in m_toolOutput.
+  int Tool(const std::string& arguments) {
+    const std::string out = Path("tool.out");
+    const int status = std::system((std::string(DPMRECORDER_TOOL) + " " + arguments + " >" + out + " 2>&1").c_str());
+    m_toolOutput = ReadText(out);
+    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
+  }
+
+  // What the tool shows of a recorder, without the clock (which runs) and the card.
+  std::string ToolShow(const std::string& name) {
+    EXPECT_EQ(Tool("show " + name), 0) << m_toolOutput;
+    std::istringstream in(m_toolOutput);
+    std::string kept;
+    for (std::string line; std::getline(in, line);) {
+      if (line.rfind("clock:", 0) != 0) kept += line + "\n";
+    }
+    return kept;
+  }
+
+  static nlohmann::json Parsed(const std::string& text) {
+    nlohmann::json json = nlohmann::json::parse(text, nullptr, false);
+    EXPECT_FALSE(json.is_discarded()) << "not JSON: " << text;
+    return json;
+  }
+
+  // Starts quorvelctl in the background with its output in files; its process id.
+  pid_t Spawn(const std::vector<std::string>& arguments) {
+    posix_spawn_file_actions_t actions;
+    posix_spawn_file_actions_init(&actions);
+    posix_spawn_file_actions_addopen(&actions, 1, Path("spawn.out").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    posix_spawn_file_actions_addopen(&actions, 2, Path("spawn.err").c_str(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+    std::vector<char*> argv{const_cast<char*>(QUORVELCTL_PROGRAM)};
+    for (const std::string& a : arguments) argv.push_back(const_cast<char*>(a.c_str()));
+    argv.push_back(nullptr);
+    pid_t pid = -1;
+    const int spawned = posix_spawn(&pid, QUORVELCTL_PROGRAM, &actions, nullptr, argv.data(), environ);
+    posix_spawn_file_actions_destroy(&actions);
+    return spawned == 0 ? pid : -1;
+  }
+
+  // Waits (generously; no timing is asserted) until the background output holds `count` lines.
+  bool WaitForLines(size_t count) {
+    const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+    while (std::chrono::steady_clock::now() < giveUp) {
+      if (Lines(ReadText(Path("spawn.out"))).size() >= count) return true;
+      std::this_thread::sleep_for(std::chrono::milliseconds(20));
+    }
+    return false;
+  }
+
+  static std::vector<std::string> Lines(const std::string& text) {
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);) lines.push_back(line);
+    return lines;
+  }
+
+  std::string m_toolOutput;
+  TempFolder m_folder;
+  TempRegistry m_registry;
+};

@@ -1,0 +1,86 @@
+// Exit codes, help, and the JSON of every command that prints.
+#include "tests/quorvelctl/CtlFixture.h"
+
+namespace {
+
+class UsageTest : public CtlTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(UsageTest, ExitsTwoWithOneLineOnStderr) {
+  const CtlRun run = Ctl(GetParam());
+  EXPECT_EQ(run.exit, 2) << run.out << run.err;
+  EXPECT_EQ(run.out, "");
+  if (GetParam()[0] == '\0') {
+    EXPECT_EQ(run.err.rfind("usage: quorvelctl COMMAND", 0), 0u) << run.err;
+  } else {
+    EXPECT_EQ(std::count(run.err.begin(), run.err.end(), '\n'), 1) << run.err;
+  }
+}
+
+INSTANTIATE_TEST_SUITE_P(Errors, UsageTest,
+                         ::testing::Values("", "frobnicate", "list --verbose", "list extra", "list --all",
+                                           "show a b", "show -d", "show -d x", "export", "import", "diff one",
+                                           "diff a b c", "diff @x @0", "set", "set RecordingMode",
+                                           "set Nonsense=1", "set RecordingMode=sideways", "set MACAddress=1",
+                                           "apply f", "apply f -d 0 --all", "apply --all", "watch",
+                                           "watch --apply", "watch extra --apply f", "time --yes", "format",
+                                           "format --dry-run --yes"));
+
+TEST_F(CtlTest, HelpForTheProgramAndEachCommand) {
+  const CtlRun help = Ctl("--help");
+  EXPECT_EQ(help.exit, 0);
+  for (const char* command : {"list", "show", "export", "import", "diff", "set", "apply", "watch", "time", "format"}) {
+    EXPECT_NE(help.out.find(std::string("  ") + command), std::string::npos) << command;
+    const CtlRun own = Ctl(std::string(command) + " --help");
+    EXPECT_EQ(own.exit, 0) << command;
+    EXPECT_EQ(own.out.rfind(std::string("usage: quorvelctl ") + command, 0), 0u) << own.out;
+    EXPECT_EQ(Ctl(std::string("help ") + command).out, own.out);
+  }
+  EXPECT_NE(Ctl("set --help").out.find("KeywordUsageString[2]=Client"), std::string::npos);
+}
+
+TEST_F(CtlTest, NoComponentOrNoRecorderExitsThree) {
+  ASSERT_EQ(Tool("add DPM4_8200 desk"), 0);
+  EXPECT_EQ(Ctl("show -d 1").exit, 3);
+  EXPECT_EQ(Ctl("time -d 5").exit, 3);
+  const std::string registry = std::getenv("QUORVEL_REGISTRY");
+  const CtlRun none = Ctl("list --json");
+  ASSERT_EQ(none.exit, 0);
+  std::filesystem::remove_all(registry);
+  const CtlRun missing = Ctl("list");
+  EXPECT_EQ(missing.exit, 3);
+  EXPECT_NE(missing.err.find("no device-control component registered"), std::string::npos) << missing.err;
+}
+
+TEST_F(CtlTest, MissingSettingsFileNamesTheCode) {
+  const CtlRun run = Ctl("show " + Path("absent.json"));
+  EXPECT_EQ(run.exit, 1);
+  EXPECT_EQ(run.err, "quorvelctl: reading settings file " + Path("absent.json") + ": dpmCtrlFileNotFound\n");
+}
+
+TEST_F(CtlTest, EveryCommandThatPrintsGivesOneJsonDocument) {
+  ASSERT_EQ(Tool("add DPM4_8200 one"), 0);
+  ASSERT_EQ(Tool("add DPM4_8200 two"), 0);
+  const std::string file = Path("one.json");
+  const std::vector<std::pair<std::string, const char*>> commands{
+      {"list --json", "recorders"},
+      {"show --json", "settings"},
+      {"export --json " + file, "exported"},
+      {"show --json " + file, "settings"},
+      {"import --json -d 1 " + file, "status"},
+      {"diff --json @0 " + file, "equal"},
+      {"set --json 'KeywordUsageString[0]=\xC3\x84rztin'", "set"},
+      {"apply --json --all --dry-run " + file, "recorders"},
+      {"apply --json -d 1 " + file, "recorders"},
+      {"time --json", "done"},
+      {"format --json --yes", "done"},
+  };
+  for (const auto& [command, key] : commands) {
+    const CtlRun run = Ctl(command);
+    EXPECT_EQ(run.exit, 0) << command << ": " << run.err;
+    EXPECT_EQ(Lines(run.out).size(), 1u) << command;
+    EXPECT_TRUE(Parsed(run.out).contains(key)) << command << ": " << run.out;
+  }
+  EXPECT_EQ(Parsed(Ctl("show --json").out)["settings"]["KeywordUsageString[0]"], "\xC3\x84rztin");
+}
+
+}  // namespace
