@@ -17,6 +17,10 @@ void CConsole::Document(const nlohmann::json& document) const {
   Line(document.dump(-1, ' ', false, nlohmann::json::error_handler_t::replace));
 }
 
+void CConsole::OrderedDocument(const nlohmann::ordered_json& document) const {
+  Line(document.dump(-1, ' ', false, nlohmann::ordered_json::error_handler_t::replace));
+}
+
 ExitCode CConsole::Failure(const std::string& context, HRESULT code) const {
   Error(context + ": " + GetResultName(code));
   return code == dpmCtrlNoDeviceConnected ? kExitNoDevice : kExitDifference;

@@ -14,6 +14,8 @@ class CConsole {
   bool Json() const { return m_json; }
   void Line(const std::string& text) const;
   void Document(const nlohmann::json& document) const;
+  // Keeps the keys in the order they were added, as show lists settings.
+  void OrderedDocument(const nlohmann::ordered_json& document) const;
   // "quorvelctl: <context>: <code name>"; the exit code the failure calls for.
   ExitCode Failure(const std::string& context, HRESULT code) const;
   ExitCode Usage(const std::string& message) const;

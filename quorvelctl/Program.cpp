@@ -28,6 +28,7 @@ int CProgram::Run(const std::vector<std::string>& words) {
   if (!CCommandLine::Parse(words, &line, &error)) return console.Usage(error);
   if (line.command.empty() || line.command == "help") {
     const CommandSpec* command = line.arguments.empty() ? nullptr : CCommandTable::Find(line.arguments[0]);
+    if (!command && !line.arguments.empty()) return console.Usage("unknown command " + line.arguments[0]);
     if (command) {
       PrintHelp(*command);
     } else {

@@ -38,12 +38,12 @@ ExitCode CSettingsCommands::Show(CCommandContext& context) {
   CSettingsSnapshot snapshot;
   if (!loaded || !ReadSnapshot(context, source, &snapshot, &exit)) return exit;
   if (context.Console().Json()) {
-    nlohmann::json document = SourceJson(source);
-    nlohmann::json& settings = document["settings"] = nlohmann::json::object();
+    nlohmann::ordered_json document = SourceJson(source);
+    nlohmann::ordered_json& settings = document["settings"] = nlohmann::ordered_json::object();
     for (const SettingEntry& entry : snapshot.Entries()) {
-      if (Shown(entry)) settings[entry.key] = entry.value.ToJson();
+      if (Shown(entry)) settings[entry.key] = nlohmann::ordered_json(entry.value.ToJson());
     }
-    context.Console().Document(document);
+    context.Console().OrderedDocument(document);
     return kExitDone;
   }
   if (source.isRecorder) {

@@ -69,11 +69,13 @@ void CWatchCommand::ApplyIfNew(LONG index) {
   HRESULT hr = m_context.Session().Device(index, &device);
   if (SUCCEEDED(hr)) hr = RecorderInfo::Read(device.Get(), index, &info);
   if (FAILED(hr)) return;  // gone again before we got to it
-  if (m_served.count(info.macAddress)) return;
+  // A recorder without a MAC address is known by its place instead.
+  const std::string identity = info.macAddress.empty() ? "#" + std::to_string(index) : info.macAddress;
+  if (m_served.count(identity)) return;
   const ApplyReport report = m_applier.Apply(device.Get(), index, false);
   // A recorder that is not ready yet is served on its ready event.
   if (report.result == dpmCtrlDeviceNotReady) return;
-  m_served.insert(info.macAddress);
+  m_served.insert(identity);
   Log(report);
 }
 
@@ -83,7 +85,9 @@ void CWatchCommand::ForgetDisconnected() {
     ComPtr<IDPMDevice> device;
     RecorderInfo info;
     if (FAILED(m_context.Session().Device(index, &device))) break;
-    if (SUCCEEDED(RecorderInfo::Read(device.Get(), index, &info))) present.insert(info.macAddress);
+    if (SUCCEEDED(RecorderInfo::Read(device.Get(), index, &info))) {
+      present.insert(info.macAddress.empty() ? "#" + std::to_string(index) : info.macAddress);
+    }
   }
   std::erase_if(m_served, [&](const std::string& mac) { return !present.count(mac); });
 }

@@ -23,7 +23,7 @@ INSTANTIATE_TEST_SUITE_P(Errors, UsageTest,
                                            "set Nonsense=1", "set RecordingMode=sideways", "set MACAddress=1",
                                            "apply f", "apply f -d 0 --all", "apply --all", "watch",
                                            "watch --apply", "watch extra --apply f", "time --yes", "format",
-                                           "format --dry-run --yes"));
+                                           "format --dry-run --yes", "help nonsense"));
 
 TEST_F(CtlTest, HelpForTheProgramAndEachCommand) {
   const CtlRun help = Ctl("--help");
