@@ -61,7 +61,8 @@ constexpr std::array<CommandSpec, 10> kCommands{{
      kJ | kD | kOptAll | kOptDryRun, 1, 1, CApplyCommand::Run},
     {"watch", "watch --apply FILE [--json]",
      "Stays running and writes FILE to every recorder connected now and to each one that connects later,\n"
-     "logging one line per recorder. Ends cleanly on SIGINT or SIGTERM (exit 0).",
+     "logging one line per recorder. When FILE is replaced, the new one goes to every connected recorder;\n"
+     "a damaged replacement is reported and the old one kept. Ends cleanly on SIGINT or SIGTERM (exit 0).",
      kJ | kOptApply, 0, 0, Watch},
     {"time", "time [-d N] [--json]", "Sets the clock of recorder N (default 0) to this computer's.", kJ | kD, 0, 0,
      CRecorderCommands::Time},

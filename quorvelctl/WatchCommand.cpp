@@ -31,9 +31,7 @@ ExitCode CWatchCommand::Run() {
   const CConsole& console = m_context.Console();
   if (!(line.given & kOptApply)) return console.Usage("watch needs --apply FILE");
   ExitCode exit = kExitDone;
-  SettingsSource file;
-  if (!SettingsSource::FromFile(m_context, line.applyFile, &file, &exit)) return exit;
-  if (HRESULT hr = m_applier.Load(file.settings.Get()); FAILED(hr)) return console.Failure(file.label, hr);
+  if (!LoadReference(&exit)) return exit;
 
   CDeviceEvents events;
   CControlSession& session = m_context.Session();
@@ -44,6 +42,7 @@ ExitCode CWatchCommand::Run() {
   ApplyToAllConnected();
   while (!stop.Requested()) {
     dispatcher->PumpFor(kPumpMs);
+    ReloadIfChanged();
     for (DeviceEvent event; events.Take(&event);) {
       if (event.id == DPMEventDeviceDisconnected) {
         ForgetDisconnected();
@@ -54,6 +53,39 @@ ExitCode CWatchCommand::Run() {
   }
   events.Detach();
   return kExitDone;
+}
+
+bool CWatchCommand::FileStamp::operator==(const FileStamp& other) const {
+  return exists == other.exists && device == other.device && inode == other.inode && size == other.size &&
+         modified.tv_sec == other.modified.tv_sec && modified.tv_nsec == other.modified.tv_nsec;
+}
+
+CWatchCommand::FileStamp CWatchCommand::StampOf(const std::string& path) {
+  struct stat info {};
+  if (::stat(path.c_str(), &info) != 0) return {};
+  return {true, info.st_dev, info.st_ino, info.st_size, info.st_mtim};
+}
+
+bool CWatchCommand::LoadReference(ExitCode* exit) {
+  const std::string& path = m_context.Line().applyFile;
+  m_stamp = StampOf(path);
+  SettingsSource file;
+  if (!SettingsSource::FromFile(m_context, path, &file, exit)) return false;
+  CSettingsApplier applier;
+  if (HRESULT hr = applier.Load(file.settings.Get()); FAILED(hr)) {
+    *exit = m_context.Console().Failure(file.label, hr);
+    return false;
+  }
+  m_applier = std::move(applier);
+  return true;
+}
+
+void CWatchCommand::ReloadIfChanged() {
+  if (StampOf(m_context.Line().applyFile) == m_stamp) return;
+  ExitCode exit = kExitDone;
+  if (!LoadReference(&exit)) return;  // reported; the recorders keep what they have
+  m_served.clear();
+  ApplyToAllConnected();
 }
 
 void CWatchCommand::ApplyToAllConnected() {

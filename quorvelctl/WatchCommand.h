@@ -1,6 +1,9 @@
 #pragma once
 // watch --apply FILE: applies the file to every recorder connected now and to each one that connects
-// later, one log line each, until SIGINT or SIGTERM.
+// later, one log line each, until SIGINT or SIGTERM. When configuration management replaces the file,
+// the new one goes to every connected recorder; a damaged replacement is reported and the old one kept.
+#include <sys/stat.h>
+
 #include <set>
 #include <string>
 
@@ -13,6 +16,20 @@ class CWatchCommand {
   ExitCode Run();
 
  private:
+  // Which version of the reference file is there: changes when it is rewritten or replaced.
+  struct FileStamp {
+    bool exists = false;
+    dev_t device = 0;
+    ino_t inode = 0;
+    off_t size = 0;
+    timespec modified{};
+    bool operator==(const FileStamp& other) const;
+  };
+  static FileStamp StampOf(const std::string& path);
+
+  // Reads the reference file; false after reporting the failure.
+  bool LoadReference(ExitCode* exit);
+  void ReloadIfChanged();
   void ApplyToAllConnected();
   // Once per connection: a recorder already served is left alone until it disconnects.
   void ApplyIfNew(LONG index);
@@ -22,5 +39,6 @@ class CWatchCommand {
 
   CCommandContext& m_context;
   CSettingsApplier m_applier;
+  FileStamp m_stamp;
   std::set<std::string> m_served;  // MAC addresses
 };

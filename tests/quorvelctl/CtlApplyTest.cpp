@@ -110,6 +110,32 @@ TEST_F(ApplyTest, WatchAppliesToConnectedAndNewRecordersAndEndsOnSigterm) {
   EXPECT_EQ(Ctl("diff " + Reference() + " @" + std::to_string(IndexOf("four"))).exit, 0);
 }
 
+TEST_F(ApplyTest, WatchAppliesAReplacedReferenceAndKeepsTheOldOneForADamagedFile) {
+  const pid_t watch = Spawn({"watch", "--apply", Reference()});
+  ASSERT_GT(watch, 0);
+  const bool started = WaitForLines(3);
+  WriteText(Path("damaged.json"), "{");
+  std::filesystem::rename(Path("damaged.json"), Reference());
+  const auto giveUp = std::chrono::steady_clock::now() + std::chrono::seconds(15);
+  while (ReadText(Path("spawn.err")).find("dpmCtrlInvalidFile") == std::string::npos &&
+         std::chrono::steady_clock::now() < giveUp) {
+    std::this_thread::sleep_for(std::chrono::milliseconds(20));
+  }
+  const std::string one = " -d " + std::to_string(IndexOf("one"));
+  EXPECT_EQ(Ctl("set DeviceBeep=false" + one).exit, 0);
+  EXPECT_EQ(Ctl("export " + Path("next.json") + one).exit, 0);
+  std::filesystem::rename(Path("next.json"), Reference());
+  const bool reapplied = WaitForLines(6);
+  ::kill(watch, SIGTERM);
+  int status = 0;
+  ASSERT_EQ(::waitpid(watch, &status, 0), watch);
+  ASSERT_TRUE(started && reapplied) << ReadText(Path("spawn.out")) << ReadText(Path("spawn.err"));
+  EXPECT_NE(ReadText(Path("spawn.err")).find("dpmCtrlInvalidFile"), std::string::npos);
+  for (const char* name : {"one", "two"}) {
+    EXPECT_EQ(Ctl("diff " + Reference() + " @" + std::to_string(IndexOf(name))).exit, 0) << name;
+  }
+}
+
 TEST_F(ApplyTest, WatchLogsJsonLines) {
   const pid_t watch = Spawn({"watch", "--json", "--apply", Reference()});
   ASSERT_GT(watch, 0);
