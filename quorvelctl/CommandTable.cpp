@@ -14,7 +14,7 @@ ExitCode Watch(CCommandContext& context) { return CWatchCommand(context).Run(); 
 constexpr unsigned kJ = kOptJson;
 constexpr unsigned kD = kOptDevice;
 
-constexpr std::array<CommandSpec, 10> kCommands{{
+constexpr std::array<CommandEntry, 10> kCommands{{
     {"list", "list [--json]",
      "Lists the connected recorders: number, model, MAC address, firmware.\n"
      "Exit 3 when there is none.",
@@ -104,10 +104,10 @@ constexpr std::string_view kProgramHelp =
 
 }  // namespace
 
-std::span<const CommandSpec> CCommandTable::All() { return kCommands; }
+std::span<const CommandEntry> CCommandTable::All() { return kCommands; }
 
-const CommandSpec* CCommandTable::Find(std::string_view name) {
-  for (const CommandSpec& command : kCommands) {
+const CommandEntry* CCommandTable::Find(std::string_view name) {
+  for (const CommandEntry& command : kCommands) {
     if (command.name == name) return &command;
   }
   return nullptr;

@@ -5,7 +5,7 @@
 
 #include "quorvelctl/CommandContext.h"
 
-struct CommandSpec {
+struct CommandEntry {
   std::string_view name;
   std::string_view synopsis;  // "show [FILE] [-d N] [--json]"
   std::string_view help;      // what it does, its arguments and its exit codes
@@ -17,8 +17,8 @@ struct CommandSpec {
 
 class CCommandTable {
  public:
-  static std::span<const CommandSpec> All();
-  static const CommandSpec* Find(std::string_view name);
+  static std::span<const CommandEntry> All();
+  static const CommandEntry* Find(std::string_view name);
   // The program's own help: the commands, the exit codes, the names of settings.
   static std::string_view ProgramHelp();
 };

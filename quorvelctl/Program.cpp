@@ -8,13 +8,13 @@
 
 namespace {
 
-void PrintHelp(const CommandSpec& command) {
+void PrintHelp(const CommandEntry& command) {
   std::printf("usage: quorvelctl %.*s\n\n%.*s\n", static_cast<int>(command.synopsis.size()), command.synopsis.data(),
               static_cast<int>(command.help.size()), command.help.data());
 }
 
 // The first option given that the command does not take; 0 when there is none.
-unsigned StrayOption(const CommandSpec& command, unsigned given) {
+unsigned StrayOption(const CommandEntry& command, unsigned given) {
   const unsigned stray = given & ~command.options;
   return stray ? 1u << std::countr_zero(stray) : 0;
 }
@@ -27,7 +27,7 @@ int CProgram::Run(const std::vector<std::string>& words) {
   const CConsole console(false);
   if (!CCommandLine::Parse(words, &line, &error)) return console.Usage(error);
   if (line.command.empty() || line.command == "help") {
-    const CommandSpec* command = line.arguments.empty() ? nullptr : CCommandTable::Find(line.arguments[0]);
+    const CommandEntry* command = line.arguments.empty() ? nullptr : CCommandTable::Find(line.arguments[0]);
     if (!command && !line.arguments.empty()) return console.Usage("unknown command " + line.arguments[0]);
     if (command) {
       PrintHelp(*command);
@@ -36,7 +36,7 @@ int CProgram::Run(const std::vector<std::string>& words) {
     }
     return line.help || !line.command.empty() ? kExitDone : kExitUsage;
   }
-  const CommandSpec* command = CCommandTable::Find(line.command);
+  const CommandEntry* command = CCommandTable::Find(line.command);
   if (!command) return console.Usage("unknown command " + line.command);
   if (line.help) {
     PrintHelp(*command);
