@@ -6,6 +6,14 @@
 #include "quorvelctl/SettingsApplier.h"
 #include "quorvelctl/SettingsSource.h"
 
+ApplyReport CApplyCommand::Unreachable(LONG index, HRESULT why) {
+  ApplyReport report;
+  report.recorder.index = index;
+  report.result = why;
+  report.failedStep = "reaching the recorder";
+  return report;
+}
+
 ExitCode CApplyCommand::Run(CCommandContext& context) {
   const CommandLine& line = context.Line();
   const CConsole& console = context.Console();
@@ -29,16 +37,9 @@ ExitCode CApplyCommand::Run(CCommandContext& context) {
   // One recorder's refusal leaves the others to go on.
   for (LONG index = first; index < first + count; ++index) {
     ComPtr<IDPMDevice> device;
-    ApplyReport report;
     const HRESULT hr = context.Session().Device(index, &device);
     if (FAILED(hr) && !all) return console.Failure("recorder " + std::to_string(index), hr);
-    if (FAILED(hr)) {
-      report.recorder.index = index;
-      report.result = hr;
-      report.failedStep = "reaching the recorder";
-    } else {
-      report = applier.Apply(device.Get(), index, dryRun);
-    }
+    const ApplyReport report = FAILED(hr) ? Unreachable(index, hr) : applier.Apply(device.Get(), index, dryRun);
     anyFailed = anyFailed || FAILED(report.result);
     if (FAILED(report.result)) console.Failure(report.recorder.Label(), report.result);
     if (console.Json()) {
