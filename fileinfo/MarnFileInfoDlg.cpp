@@ -133,6 +133,8 @@ void CMarnFileInfoDlg::OnGetAll() {
   info->get_UserStringCount(&m_userStringCount);
   ReadFlag(&IDPMFileInfo::get_IsEncrypted, m_isEncrypted);
   UpdateData(FALSE);
+  // A failed read would otherwise look like an empty field.
+  if (!m_errorText.empty()) MessageBox(m_errorText.c_str(), nullptr, MB_OK);
 }
 
 void CMarnFileInfoDlg::ReadStrings() {
@@ -149,9 +151,11 @@ void CMarnFileInfoDlg::ReadStrings() {
   }
 }
 
-// Every write is made whatever the exchange or the earlier writes did; the failures show together.
+// A field that is not a number writes nothing: the fields after it still hold older values, and
+// writing those would overwrite the file's strings with what the user never meant. Otherwise every
+// write is made whatever the earlier ones did, and the failures show together.
 void CMarnFileInfoDlg::OnPutAll() {
-  UpdateData(TRUE);
+  if (!UpdateData(TRUE)) return;
   m_errorText.clear();
   IDPMFileInfo* info = m_pFileInfo;
 

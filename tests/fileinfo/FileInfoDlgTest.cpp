@@ -224,30 +224,37 @@ TEST_F(FileInfoDlgTest, FailingWritesAreAllMadeAndShownTogetherInCallOrder) {
   EXPECT_EQ(host.MessageTexts(), Strings{expected});
 }
 
-TEST_F(FileInfoDlgTest, NonIntegerPriorityPromptsAndWritesThePreviousNumbers) {
-  spy.SetValue("get_Priority", 4);
-  spy.SetValue("get_EOL", -1);
-  spy.SetValue("get_KeywordUsageString(0)", "old usage");
-  spy.SetValue("get_UserString(0)", "old user");
+struct NotANumberRow {
+  int field;
+  const char* text;
+};
+
+class FileInfoNotANumberTest : public FileInfoDlgTest, public testing::WithParamInterface<NotANumberRow> {};
+
+// Writing the stale values after the prompt would blank the file's strings in a dialog never read.
+TEST_P(FileInfoNotANumberTest, PromptsFocusesTheFieldAndWritesNothing) {
   Open();
-  Press(IDC_FI_GET_ALL);
-  spy.ClearCalls();
+  WidgetOf(*dlg)->activateWindow();
+  ASSERT_TRUE(QTest::qWaitForWindowActive(WidgetOf(*dlg)));
   Type(IDC_FI_AUTHOR, "New author");
-  Type(IDC_FI_DOWNLOAD_DATE, "d2");
-  Type(IDC_FI_PRIORITY, "high");
-  Type(IDC_FI_EOL, "0");
   Type(IDC_FI_KEYWORD_USAGE_FIRST, "new usage");
-  Type(IDC_FI_USER_STRING_FIRST, "new user");
+  Type(GetParam().field, GetParam().text);
   Press(IDC_FI_PUT_ALL);
   EXPECT_EQ(host.MessageTexts(), Strings{"Please enter an integer."});
-  EXPECT_EQ(spy.CallsTo("put_Author"), Strings{"put_Author(\"New author\")"});
-  EXPECT_EQ(spy.CallsTo("put_Priority"), Strings{"put_Priority(4)"});
-  EXPECT_EQ(spy.CallsTo("put_EOL"), Strings{"put_EOL(-1)"});
-  EXPECT_EQ(spy.CallsTo("put_DownloadDate"), Strings{"put_DownloadDate(\"d2\")"});
-  EXPECT_EQ(spy.CallsTo("put_KeywordUsageString")[0], "put_KeywordUsageString(0, \"old usage\")");
-  EXPECT_EQ(spy.CallsTo("put_UserString")[0], "put_UserString(0, \"old user\")");
+  EXPECT_TRUE(Puts().empty());
+  EXPECT_EQ(CWnd::GetFocus(), dlg->GetDlgItem(GetParam().field));
+  EXPECT_EQ(Text(IDC_FI_KEYWORD_USAGE_FIRST), "new usage") << "what was typed stays";
+
+  host.Clear();
+  Type(GetParam().field, "3");
+  Press(IDC_FI_PUT_ALL);
   EXPECT_EQ(Puts().size(), 17u);
+  EXPECT_EQ(spy.CallsTo("put_Author"), Strings{"put_Author(\"New author\")"});
 }
+
+INSTANTIATE_TEST_SUITE_P(Fields, FileInfoNotANumberTest,
+                         testing::Values(NotANumberRow{IDC_FI_PRIORITY, "high"}, NotANumberRow{IDC_FI_EOL, "yes"},
+                                         NotANumberRow{IDC_FI_PRIORITY, ""}));
 
 TEST_F(FileInfoDlgTest, SpokenInstructionsToggleAndQueryOnEveryPress) {
   spy.SetValue("get_SpokenInstructionList", SpyPairs{{{10, 20}, {30, 45}}});
@@ -279,8 +286,15 @@ TEST_F(FileInfoDlgTest, FailingLoggedReadsCollectLinesWithTheFieldText) {
   spy.SetResult("get_UserString(1)", E_INVALIDARG);
   Open();
   Press(IDC_FI_GET_ALL);
-  EXPECT_EQ(dlg->ErrorText(), "get_Author()  FAILED --> " + ::GetResultName(E_FAIL) +
-                                  "\nget_UserString()  FAILED --> " + ::GetResultName(E_INVALIDARG) + "\n");
+  const std::string expected = "get_Author()  FAILED --> " + ::GetResultName(E_FAIL) +
+                               "\nget_UserString()  FAILED --> " + ::GetResultName(E_INVALIDARG) + "\n";
+  EXPECT_EQ(dlg->ErrorText(), expected);
+  EXPECT_EQ(host.MessageTexts(), Strings{expected}) << "shown, as failed writes are";
+
+  host.Clear();
+  spy.SetResult("get_Author", S_OK);
+  spy.SetResult("get_UserString(1)", S_OK);
+  Press(IDC_FI_GET_ALL);
   EXPECT_TRUE(host.Shown().empty());
 }
 
