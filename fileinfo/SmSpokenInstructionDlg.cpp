@@ -48,17 +48,9 @@ BOOL CSmSpokenInstructionDlg::Create(DWORD style, const RECT& rect, CWnd* owner,
     m_list.InsertColumn(0, "Start", LVCFMT_RIGHT, kColumnWidth);
     m_list.InsertColumn(1, "End", LVCFMT_RIGHT, kColumnWidth);
   }
-  CenterOnOwner();
+  // Without a visible owner (the file information dialog while it is built) this centres on the screen.
+  CenterWindow(m_owner);
   return TRUE;
-}
-
-// A hidden owner (the file information dialog while it is being built) gives no place to centre on.
-void CSmSpokenInstructionDlg::CenterOnOwner() {
-  if (m_owner && m_owner->GetSafeHwnd() && m_owner->IsWindowVisible()) {
-    CenterWindow(m_owner);
-  } else {
-    CenterWindow();
-  }
 }
 
 bool CSmSpokenInstructionDlg::FillList(VARIANT* list) {

@@ -30,8 +30,6 @@ class CSmSpokenInstructionDlg : public CWnd {
   void OnClose() override;
 
  private:
-  void CenterOnOwner();
-
   CWnd* m_owner = nullptr;
   CListCtrl m_list;
   UINT m_notification = 0;
