@@ -50,7 +50,7 @@ DialogTemplate MakeTemplate() {
           .Hidden(),
       PushButton(IDC_CONVERT, "Convert", 700, 22, 50, 14).Hidden(),
       PushButton(IDC_DECRYPT, "Decrypt", 754, 22, 50, 14).Hidden(),
-      PushButton(IDC_SELECT_CUSTOM_FORMAT, "Select Custom", 700, 38, 60, 14).Hidden(),
+      PushButton(IDC_SELECT_CUSTOM_FORMAT, "Select Custom", 700, 38, 60, 14).Hidden().Disabled(),
       LText("", 764, 40, 60, 8, IDC_CUSTOM_FORMAT_NAME).Hidden(),
       LText("Pwd:", 700, 56, 20, 8).Hidden(),
       Edit(IDC_PASSWORD, 722, 54, 80, 12).Hidden(),

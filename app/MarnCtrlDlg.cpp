@@ -2,6 +2,7 @@
 
 #include "app/MainDlgTemplate.h"
 #include "app/MainDlgIds.h"
+#include "app/PathText.h"
 #include "app/Resources.h"
 #include "device/DpmIds.h"
 #include "device/IDPMFileList.h"
@@ -65,6 +66,7 @@ void CMarnCtrlDlg::MapHandlers() {
   MapClicked(IDC_GET_STATUS, &CMarnCtrlDlg::OnGetStatus);
   MapMessage(WM_QUERYDRAGICON, &CMarnCtrlDlg::OnQueryDragIcon);
   MapMessage(WM_DELETE_RETIRED_DEVICE_DLG, &CMarnCtrlDlg::OnDeleteRetiredDeviceDlg);
+  MapFileTaskHandlers();
 }
 
 void CMarnCtrlDlg::DoDataExchange(CDataExchange* pDX) {
@@ -238,8 +240,7 @@ void CMarnCtrlDlg::FillFileList(CListBox& list, std::string& folder) {
     hr = files->put_Folder(path.Get());
   }
   // A path naming a file: try its folder once.
-  if (FAILED(hr) && folder.find('\\') != std::string::npos) {
-    folder.erase(folder.rfind('\\'));
+  if (FAILED(hr) && FolderOf(folder, folder)) {
     Bstr path(AnsiToBstr(folder));
     hr = files->put_Folder(path.Get());
   }

@@ -7,6 +7,7 @@
 #include "device/EventSink.h"
 #include "device/IDPMControl.h"
 #include "device/IEventLogTarget.h"
+#include "fileinfo/FileInfoDlgOwner.h"
 #include "maintenance/DeviceDlgOwner.h"
 #include "maintenance/MarnDeviceDlg.h"
 #include "platform/automation/ComPtr.h"
@@ -15,7 +16,10 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListBox.h"
 
-class CMarnCtrlDlg : public CDialog, public IEventLogTarget, public IDeviceDlgOwner {
+class CMarnCtrlDlg : public CDialog,
+                    public IEventLogTarget,
+                    public IDeviceDlgOwner,
+                    public IFileInfoDlgOwner {
  public:
   static constexpr int kResultLines = 20;
   static constexpr int kEventLines = 1000;
@@ -31,7 +35,7 @@ class CMarnCtrlDlg : public CDialog, public IEventLogTarget, public IDeviceDlgOw
   // Fills a list box with the files of a folder, as the component lists them.
   void FillFileList(CListBox& list, std::string& folder);
 
-  // IEventLogTarget and IDeviceDlgOwner.
+  // IEventLogTarget, IDeviceDlgOwner and IFileInfoDlgOwner.
   void LogEvent(const std::string& line) override;
   std::string GetResultName(HRESULT code) override;
   std::string GetButtonName(LONG button) override;
@@ -66,6 +70,26 @@ class CMarnCtrlDlg : public CDialog, public IEventLogTarget, public IDeviceDlgOw
   void OnClearResultLog();
   void OnGetStatus();
   LRESULT OnQueryDragIcon(WPARAM, LPARAM);
+
+  // The hidden file-task controls (MarnCtrlDlgFileTasks.cpp).
+  void MapFileTaskHandlers();
+  void OnDeinitialize();
+  void OnBrowseSourceFile();
+  void OnBrowseSourceFolder();
+  void OnBrowseDestFolder();
+  void OnSelchangeSourceFiles();
+  void OnCopy();
+  void OnMove();
+  void OnDelete();
+  void OnConvert();
+  void OnDecrypt();
+  void OnSeparateSpokenInstructions();
+  void OnNewFile();
+  void OnStartDelayedTasks();
+  void OnCancelTasks();
+  void OnGetFileInfo();
+  void OnSelchangeConversionFormat();
+  void OnSelectCustomFormat();
   LRESULT OnDeleteRetiredDeviceDlg(WPARAM, LPARAM);
 
   CListBox m_destFileList;
