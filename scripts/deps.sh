@@ -9,6 +9,8 @@ build_pkgs=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenc
 run_pkgs=(xvfb x11vnc xauth)
 dev_pkgs=(imagemagick clang libclang-rt-14-dev)
 
+# The manual pages and icon rendered, the desktop files validated, the package's dependencies found.
+build_pkgs+=(scdoc librsvg2-bin desktop-file-utils appstream man-db dpkg-dev file)
 want=("${build_pkgs[@]}")
 case "${1:-build}" in
   build) ;;
