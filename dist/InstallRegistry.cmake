@@ -8,7 +8,8 @@
 #
 # In: QUORVEL_REGSVR, QUORVEL_MODULES (list), QUORVEL_STAGING, QUORVEL_PRIVATE_DIR (relative to the prefix).
 
-set(installed_dir "${CMAKE_INSTALL_PREFIX}/${QUORVEL_PRIVATE_DIR}")
+# Entries name modules by absolute path only, whatever prefix the install was given.
+get_filename_component(installed_dir "${CMAKE_INSTALL_PREFIX}/${QUORVEL_PRIVATE_DIR}" ABSOLUTE)
 set(registry "$ENV{DESTDIR}${installed_dir}/registry")
 
 file(REMOVE_RECURSE "${QUORVEL_STAGING}")

@@ -4,10 +4,12 @@ set(CPACK_PACKAGE_NAME quorvel)
 set(CPACK_PACKAGE_VENDOR Selvarin)
 set(CPACK_PACKAGE_CONTACT "Quorvel developers <quorvel@selvarin.example>")
 set(CPACK_PACKAGE_DESCRIPTION_SUMMARY "configuration tool for DPM dictation recorders")
-set(CPACK_PACKAGE_DESCRIPTION "Quorvel edits the whole configuration of a DPM dictation recorder in one
-dialog (beeps, formats, display, microphone, recording mode, keywords, buttons, smart buttons and
-recording profiles), sets its clock and formats its card. It comes with a device-control component
-that simulates recorders, and the dpmrecorder tool to plug in and drive them.")
+# The package's long description: Debian wants its lines under 80 characters.
+set(CPACK_PACKAGE_DESCRIPTION "Quorvel edits the whole configuration of a DPM dictation recorder
+in one dialog (beeps, formats, display, microphone, recording mode, keywords,
+buttons, smart buttons and recording profiles), sets its clock and formats its
+card. It comes with a device-control component that simulates recorders, and
+the dpmrecorder tool to plug them in and drive them.")
 set(CPACK_PACKAGING_INSTALL_PREFIX /usr)
 set(CPACK_STRIP_FILES ON)
 

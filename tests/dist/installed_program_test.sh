@@ -17,7 +17,8 @@ fail() { echo "FAILED: $*" >&2; exit 1; }
 
 rm -rf "$work"
 mkdir -p "$work/home"
-cmake --install "$build" --prefix "$prefix" >"$work/install.log" || fail "install: $(cat "$work/install.log")"
+# A prefix relative to the current folder still gives entries with absolute module paths.
+(cd "$work" && cmake --install "$build" --prefix usr) >"$work/install.log" || fail "install: $(cat "$work/install.log")"
 
 # Programs in bin/ are links into the private folder, whose files find their libraries beside them.
 for program in quorvel dpmrecorder; do
