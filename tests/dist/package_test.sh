@@ -46,8 +46,11 @@ mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" "$work/home"
 touch "$root/var/lib/dpkg/status"
 # The fresh root has no libraries or shell of its own: the system's satisfy the dependencies and run
 # the maintainer scripts (the ldconfig call CPack adds for anything under /usr/lib).
-dpkg --root="$root" --force-depends --force-script-chrootless --install "$deb" >"$work/dpkg-install.log" 2>&1 ||
-  fail "dpkg --install: $(cat "$work/dpkg-install.log")"
+# Installed twice, as a reinstall or an upgrade would: the second replaces the first's files.
+for round in 1 2; do
+  dpkg --root="$root" --force-depends --force-script-chrootless --install "$deb" >"$work/dpkg-install.log" 2>&1 ||
+    fail "dpkg --install ($round): $(cat "$work/dpkg-install.log")"
+done
 
 # The package's /usr laid over the system's, in a mount namespace of this test alone.
 if unshare --mount true 2>/dev/null; then
