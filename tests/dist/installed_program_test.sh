@@ -37,8 +37,10 @@ appstreamcli validate-tree --no-net --pedantic "$work" >"$work/validate-tree.log
   fail "appstreamcli validate-tree: $(cat "$work/validate-tree.log")"
 
 # Only what a desktop session would pass on: no registry, no library path.
+# (The sanitizers' options are kept for a sanitizer build.)
 run_installed() {
-  env -i PATH=/usr/bin:/bin HOME="$work/home" QT_QPA_PLATFORM=offscreen "$@"
+  env -i PATH=/usr/bin:/bin HOME="$work/home" QT_QPA_PLATFORM=offscreen \
+    ${ASAN_OPTIONS+"ASAN_OPTIONS=$ASAN_OPTIONS"} ${UBSAN_OPTIONS+"UBSAN_OPTIONS=$UBSAN_OPTIONS"} "$@"
 }
 run_installed "$prefix/bin/dpmrecorder" models >"$work/models.txt" || fail "the installed dpmrecorder does not run"
 grep -q DPM4_8500 "$work/models.txt" || fail "dpmrecorder models lists no DPM4_8500"
