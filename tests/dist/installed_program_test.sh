@@ -21,7 +21,7 @@ mkdir -p "$work/home"
 (cd "$work" && cmake --install "$build" --prefix usr) >"$work/install.log" || fail "install: $(cat "$work/install.log")"
 
 # Programs in bin/ are links into the private folder, whose files find their libraries beside them.
-for program in quorvel dpmrecorder; do
+for program in quorvel dpmrecorder quorvelctl; do
   [[ $(readlink -f "$prefix/bin/$program") == "$private/$program" ]] || fail "bin/$program does not lead to $private"
 done
 for elf in "$private"/*; do
@@ -44,6 +44,8 @@ run_installed() {
 }
 run_installed "$prefix/bin/dpmrecorder" models >"$work/models.txt" || fail "the installed dpmrecorder does not run"
 grep -q DPM4_8500 "$work/models.txt" || fail "dpmrecorder models lists no DPM4_8500"
+run_installed "$prefix/bin/quorvelctl" list >"$work/list.txt" 2>&1 ||
+  fail "the installed quorvelctl found no component or recorder: $(cat "$work/list.txt")"
 
 run_installed QUORVEL_UI_SHOWN_FD=1 LD_DEBUG=libs timeout 60 "$prefix/bin/quorvel" \
   >"$work/quorvel.out" 2>"$work/quorvel.err" || fail "quorvel exited with $?"

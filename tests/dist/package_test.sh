@@ -22,11 +22,12 @@ for needed in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6; do
 done
 
 contents=$(dpkg-deb --contents "$deb")
-for path in ./usr/bin/quorvel ./usr/bin/dpmrecorder ./usr/lib/quorvel/DPMCtrl.so \
+for path in ./usr/bin/quorvel ./usr/bin/dpmrecorder ./usr/bin/quorvelctl ./usr/lib/quorvel/DPMCtrl.so \
             ./usr/lib/quorvel/libquorvel_automation.so "./usr/lib/quorvel/registry/classes/$class" \
             ./usr/share/applications/quorvel.desktop ./usr/share/icons/hicolor/scalable/apps/quorvel.svg \
             ./usr/share/icons/hicolor/48x48/apps/quorvel.png ./usr/share/metainfo/com.selvarin.quorvel.metainfo.xml \
-            ./usr/share/man/man1/quorvel.1.gz ./usr/share/man/man1/dpmrecorder.1.gz; do
+            ./usr/share/man/man1/quorvel.1.gz ./usr/share/man/man1/dpmrecorder.1.gz \
+            ./usr/share/man/man1/quorvelctl.1.gz; do
   grep -q " $path\( ->\|$\)" <<<"$contents" || fail "the package lacks $path"
 done
 if grep -E '^[^ ]+ [^r]' <<<"$contents" | grep -q .; then
