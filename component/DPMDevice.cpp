@@ -92,10 +92,11 @@ HRESULT DPMDevice::GetDeviceType(LONG* type) {
 }
 
 HRESULT DPMDevice::SynchronizeDateTime() {
-  RecorderState state;
-  if (HRESULT hr = LoadState(&state); FAILED(hr)) return hr;
-  state.clockOffsetSeconds = 0;  // the recorder now shows the computer's local time
-  return Folder().StoreState(state);
+  if (HRESULT hr = CheckConnected(); FAILED(hr)) return hr;
+  return Folder().UpdateState([](RecorderState& state) {
+    state.clockOffsetSeconds = 0;  // the recorder now shows the computer's local time
+    return S_OK;
+  });
 }
 
 HRESULT DPMDevice::FormatCard() {
@@ -157,12 +158,13 @@ HRESULT DPMDevice::PutImage(BSTR path, bool welcome) {
   std::string image;
   if (HRESULT hr = ReadWholeFile(PathOf(path), kMaxImageBytes, &image); FAILED(hr)) return hr;
   if (image.size() < 54 || image[0] != 'B' || image[1] != 'M') return dpmCtrlInvalidFile;  // not a BMP
-  RecorderState state;
-  if (HRESULT hr = Folder().LoadState(&state); FAILED(hr)) return hr;
   const char* name = welcome ? "welcome.bmp" : "display.bmp";
-  if (HRESULT hr = Folder().StoreFile(name, image); FAILED(hr)) return dpmCtrlWriteDeviceConfiguration;
-  (welcome ? state.welcomeScreen : state.displayImage) = name;
-  return Folder().StoreState(state);
+  if (HRESULT hr = Folder().StoreFile(name, image); FAILED(hr))
+    return hr == dpmCtrlDeviceNotReady ? hr : dpmCtrlWriteDeviceConfiguration;
+  return Folder().UpdateState([&](RecorderState& state) {
+    (welcome ? state.welcomeScreen : state.displayImage) = name;
+    return S_OK;
+  });
 }
 
 HRESULT DPMDevice::PutWelcomeScreen(BSTR path) { return PutImage(path, true); }
@@ -172,10 +174,10 @@ HRESULT DPMDevice::DisplayScreen(BSTR path) { return PutImage(path, false); }
 HRESULT DPMDevice::SetLED(LONG led, LONG state) {
   if (HRESULT hr = CheckConnected(); FAILED(hr)) return hr;
   if (led < 0 || led > 1 || state < 0 || state > 3) return E_INVALIDARG;
-  RecorderState current;
-  if (HRESULT hr = Folder().LoadState(&current); FAILED(hr)) return hr;
-  current.leds[static_cast<size_t>(led)] = state;
-  return Folder().StoreState(current);
+  return Folder().UpdateState([&](RecorderState& current) {
+    current.leds[static_cast<size_t>(led)] = state;
+    return S_OK;
+  });
 }
 
 HRESULT DPMDevice::GetLastButtonEvent(LONG* button) {

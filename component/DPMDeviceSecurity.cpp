@@ -75,11 +75,11 @@ HRESULT DPMDevice::SetPUK(BSTR puk) {
   if (!Model().security) return dpmCtrlNotSupported;
   std::string code;
   if (!CodeText(puk, &code) || !IsValidPuk(code)) return E_INVALIDARG;
-  RecorderState state;
-  if (HRESULT hr = Folder().LoadState(&state); FAILED(hr)) return hr;
-  if (!state.pukHash.empty()) return dpmCtrlAccessDenied;  // a PUK is set once
-  state.pukHash = HashCode(state.salt, code);
-  return Folder().StoreState(state);
+  return Folder().UpdateState([&](RecorderState& state) {
+    if (!state.pukHash.empty()) return dpmCtrlAccessDenied;  // a PUK is set once
+    state.pukHash = HashCode(state.salt, code);
+    return S_OK;
+  });
 }
 
 HRESULT DPMDevice::SetPIN(BSTR puk, BSTR pin) {
@@ -87,11 +87,11 @@ HRESULT DPMDevice::SetPIN(BSTR puk, BSTR pin) {
   if (!Model().security) return dpmCtrlNotSupported;
   std::string pukCode, pinCode;
   if (!CodeText(puk, &pukCode) || !CodeText(pin, &pinCode) || !IsValidPin(pinCode)) return E_INVALIDARG;
-  RecorderState state;
-  if (HRESULT hr = Folder().LoadState(&state); FAILED(hr)) return hr;
-  if (!CodeMatches(state.salt, state.pukHash, pukCode)) return dpmCtrlAccessDenied;
-  state.pinHash = pinCode.empty() ? std::string() : HashCode(state.salt, pinCode);
-  return Folder().StoreState(state);
+  return Folder().UpdateState([&](RecorderState& state) {
+    if (!CodeMatches(state.salt, state.pukHash, pukCode)) return dpmCtrlAccessDenied;
+    state.pinHash = pinCode.empty() ? std::string() : HashCode(state.salt, pinCode);
+    return S_OK;
+  });
 }
 
 HRESULT DPMDevice::SetEncryptionPassword(BSTR oldKey, BSTR password) {
@@ -99,13 +99,13 @@ HRESULT DPMDevice::SetEncryptionPassword(BSTR oldKey, BSTR password) {
   if (!Model().encryption) return dpmCtrlNotSupported;
   std::string oldCode, newCode;
   if (!CodeText(oldKey, &oldCode) || !CodeText(password, &newCode) || !IsValidPassword(newCode)) return E_INVALIDARG;
-  RecorderState state;
-  if (HRESULT hr = Folder().LoadState(&state); FAILED(hr)) return hr;
-  if (!state.passwordHash.empty() && !CodeMatches(state.salt, state.passwordHash, oldCode) &&
-      !CodeMatches(state.salt, state.pukHash, oldCode))
-    return dpmCtrlAccessDenied;
-  state.passwordHash = newCode.empty() ? std::string() : HashCode(state.salt, newCode);
-  return Folder().StoreState(state);
+  return Folder().UpdateState([&](RecorderState& state) {
+    if (!state.passwordHash.empty() && !CodeMatches(state.salt, state.passwordHash, oldCode) &&
+        !CodeMatches(state.salt, state.pukHash, oldCode))
+      return dpmCtrlAccessDenied;
+    state.passwordHash = newCode.empty() ? std::string() : HashCode(state.salt, newCode);
+    return S_OK;
+  });
 }
 
 HRESULT DPMDevice::GetBarcodeKeyboardLayout(LONG* layout, VARIANT* prefix, VARIANT* postfix) {
@@ -132,10 +132,10 @@ HRESULT DPMDevice::SetBarcodeKeyboardLayout(LONG layout, VARIANT* prefix, VARIAN
   if (layout < 0) return E_INVALIDARG;
   KeyPairs before{}, after{};
   if (FAILED(PairsFromVariant(prefix, &before)) || FAILED(PairsFromVariant(postfix, &after))) return E_INVALIDARG;
-  RecorderState state;
-  if (HRESULT hr = Folder().LoadState(&state); FAILED(hr)) return hr;
-  state.barcodeLayout = layout;
-  state.barcodePrefix = before;
-  state.barcodePostfix = after;
-  return Folder().StoreState(state);
+  return Folder().UpdateState([&](RecorderState& state) {
+    state.barcodeLayout = layout;
+    state.barcodePrefix = before;
+    state.barcodePostfix = after;
+    return S_OK;
+  });
 }

@@ -9,18 +9,32 @@
 //                          write there, as a read-only target file is)
 //   dpmCtrlFileReadOnly    the target file is marked read-only, or the file system is read-only
 //   dpmCtrlOutOfDiskSpace  the disk or quota is full
-//   dpmCtrlInvalidFile     the file is larger than the cap
+//   dpmCtrlInvalidFile     not a regular file (a pipe, a device, a socket), larger than the cap, a
+//                          symbolic link where links are refused, or a loop of links
 //   E_FAIL                 any other system failure
+//
+// Reads never block: a pipe or device is refused before its first byte is read. Writes keep the mode
+// of the file they replace; a new file gets 0666 less the process's umask, as any other program's.
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 #include "platform/automation/Types.h"
 
-HRESULT ReadWholeFile(const std::string& path, size_t maxBytes, std::string* content);
+// Whether the last part of a path may be a symbolic link: the files inside a recorder folder are the
+// component's own and never are, so a link there is refused; a path a user gives may be one.
+enum class FileLinks { Follow, Refuse };
+
+HRESULT ReadWholeFile(const std::string& path, size_t maxBytes, std::string* content,
+                      FileLinks links = FileLinks::Follow);
 HRESULT WriteFileAtomically(const std::string& path, std::string_view content);
 // The component code for a system errno (the table above).
 HRESULT ResultFromErrno(int error);
-// The steps of an atomic write, for writers that stream: all of `content` to a descriptor, and the
-// sync of a folder after a rename in it.
+// The steps of an atomic write, for writers that stream: a new file named `prefix` and six random
+// letters, opened to write with `mode` less the umask and never through a link (the descriptor, or -1
+// and errno); all of `content` to a descriptor; and the sync of a folder after a rename in it.
+int CreateUniqueFile(const std::string& prefix, mode_t mode, std::string* path);
 HRESULT WriteAll(int fd, std::string_view content);
 void SyncFolder(const std::string& folder);
+// What a failure code of the file layer means, for people: "the disk is full (dpmCtrlOutOfDiskSpace)".
+std::string DescribeFileResult(HRESULT result);

@@ -2,9 +2,12 @@
 // Exception-free reading of parsed JSON: every accessor says whether the value has the wanted shape.
 #include <cstdint>
 #include <initializer_list>
+#include <functional>
 #include <limits>
+#include <set>
 #include <string>
 #include <string_view>
+#include <vector>
 
 #include <nlohmann/json.hpp>
 
@@ -16,8 +19,31 @@ using Json = nlohmann::json;
 
 constexpr size_t kMaxDepth = 16;
 
-// Parses without exceptions; false for malformed text or nesting deeper than kMaxDepth (which keeps
-// hostile input from recursing deeply anywhere).
+// Our files are strict: a key given twice in one object is an error, not "the last one wins".
+class DuplicateKeyCheck {
+ public:
+  bool operator()(int, Json::parse_event_t event, Json& parsed) {
+    switch (event) {
+      case Json::parse_event_t::object_start: m_open.emplace_back(); break;
+      case Json::parse_event_t::object_end:
+        if (!m_open.empty()) m_open.pop_back();
+        break;
+      case Json::parse_event_t::key:
+        if (!m_open.empty() && !m_open.back().insert(parsed.get<std::string>()).second) m_duplicate = true;
+        break;
+      default: break;
+    }
+    return true;
+  }
+  bool Found() const { return m_duplicate; }
+
+ private:
+  std::vector<std::set<std::string>> m_open;  // the keys of each object being read
+  bool m_duplicate = false;
+};
+
+// Parses without exceptions; false for malformed text, a duplicate key, or nesting deeper than
+// kMaxDepth (which keeps hostile input from recursing deeply anywhere).
 inline bool Parse(std::string_view text, Json* out) {
   size_t depth = 0;
   bool inString = false;
@@ -34,8 +60,9 @@ inline bool Parse(std::string_view text, Json* out) {
       if (depth > 0) --depth;
     }
   }
-  *out = Json::parse(text.begin(), text.end(), nullptr, false);
-  return !out->is_discarded();
+  DuplicateKeyCheck duplicates;
+  *out = Json::parse(text.begin(), text.end(), std::ref(duplicates), false);
+  return !out->is_discarded() && !duplicates.Found();
 }
 
 // An object holding exactly these keys, no more, no fewer.

@@ -10,6 +10,7 @@
 #include <unistd.h>
 
 #include "component/FileAccess.h"
+#include "component/RecorderLock.h"
 #include "component/SecurityCodes.h"
 #include "component/SettingsJson.h"
 #include "device/DpmResults.h"
@@ -47,6 +48,13 @@ RecorderState NewState() {
   state.clockOffsetSeconds = -(3 * 3600 + 17 * 60 + 42);  // an unset recorder clock runs behind
   state.salt = NewSalt();
   return state;
+}
+
+// The lock before a recorder's configuration is written: busy, or the configuration cannot be written.
+HRESULT TakeForWriting(const std::string& folder, RecorderLock* lock) {
+  HRESULT hr = lock->Take(folder);
+  if (SUCCEEDED(hr) || hr == dpmCtrlDeviceNotReady) return hr;
+  return dpmCtrlWriteDeviceConfiguration;
 }
 
 HRESULT WriteNewFile(const std::string& path, std::string_view content) {
@@ -96,24 +104,29 @@ HRESULT RecorderFolder::Create(const std::string& root, const RecorderModel& mod
 
 HRESULT RecorderFolder::Remove() const {
   std::error_code error;
-  if (!fs::exists(m_path + "/identity.json", error)) return dpmCtrlNoDeviceConnected;
+  if (!fs::is_directory(m_path, error)) return dpmCtrlNoDeviceConnected;
   const fs::path folder(m_path);
   const std::string aside = (folder.parent_path() / ("." + folder.filename().string() + ".gone-" + RandomHex(6))).string();
-  if (::rename(m_path.c_str(), aside.c_str()) != 0) return ResultFromErrno(errno);
+  {
+    RecorderLock lock;  // a change under way ends before its recorder goes
+    if (HRESULT hr = lock.Take(m_path); FAILED(hr)) return hr;
+    if (::rename(m_path.c_str(), aside.c_str()) != 0) return ResultFromErrno(errno);
+  }
   fs::remove_all(aside, error);
   return S_OK;
 }
 
 HRESULT RecorderFolder::LoadIdentity(RecorderIdentity* identity) const {
   std::string text;
-  if (HRESULT hr = ReadWholeFile(m_path + "/identity.json", kMaxStateFile, &text); FAILED(hr)) return hr;
+  if (HRESULT hr = ReadWholeFile(m_path + "/identity.json", kMaxStateFile, &text, FileLinks::Refuse); FAILED(hr))
+    return hr;
   return IdentityFromJson(text, identity);
 }
 
 HRESULT RecorderFolder::LoadSettings(const RecorderModel& model, RecorderSettings* settings) const {
   std::string text;
   RecorderSettings loaded;
-  if (FAILED(ReadWholeFile(m_path + "/settings.json", kMaxSettingsFileBytes, &text)) ||
+  if (FAILED(ReadWholeFile(m_path + "/settings.json", kMaxSettingsFileBytes, &text, FileLinks::Refuse)) ||
       FAILED(SettingsFromJson(text, &loaded)) || loaded.deviceType != model.type)
     return dpmCtrlReadDeviceConfiguration;
   *settings = std::move(loaded);
@@ -121,6 +134,8 @@ HRESULT RecorderFolder::LoadSettings(const RecorderModel& model, RecorderSetting
 }
 
 HRESULT RecorderFolder::StoreSettings(const RecorderSettings& settings) const {
+  RecorderLock lock;
+  if (HRESULT hr = TakeForWriting(m_path, &lock); FAILED(hr)) return hr;
   HRESULT hr = WriteFileAtomically(m_path + "/settings.json", SettingsToJson(settings));
   if (SUCCEEDED(hr)) return S_OK;
   return hr == dpmCtrlOutOfDiskSpace ? hr : dpmCtrlWriteDeviceConfiguration;
@@ -128,12 +143,18 @@ HRESULT RecorderFolder::StoreSettings(const RecorderSettings& settings) const {
 
 HRESULT RecorderFolder::LoadState(RecorderState* state) const {
   std::string text;
-  if (FAILED(ReadWholeFile(m_path + "/state.json", kMaxStateFile, &text)) || FAILED(StateFromJson(text, state)))
+  if (FAILED(ReadWholeFile(m_path + "/state.json", kMaxStateFile, &text, FileLinks::Refuse)) ||
+      FAILED(StateFromJson(text, state)))
     return dpmCtrlReadDeviceConfiguration;
   return S_OK;
 }
 
-HRESULT RecorderFolder::StoreState(const RecorderState& state) const {
+HRESULT RecorderFolder::UpdateState(const std::function<HRESULT(RecorderState&)>& change) const {
+  RecorderLock lock;
+  if (HRESULT hr = TakeForWriting(m_path, &lock); FAILED(hr)) return hr;
+  RecorderState state;
+  if (HRESULT hr = LoadState(&state); FAILED(hr)) return hr;
+  if (HRESULT hr = change(state); hr != S_OK) return hr;
   HRESULT hr = WriteFileAtomically(m_path + "/state.json", StateToJson(state));
   if (SUCCEEDED(hr)) return S_OK;
   return hr == dpmCtrlOutOfDiskSpace ? hr : dpmCtrlWriteDeviceConfiguration;
@@ -155,6 +176,8 @@ HRESULT RecorderFolder::ListCard(std::vector<CardFile>* files) const {
 }
 
 HRESULT RecorderFolder::FormatCard() const {
+  RecorderLock lock;
+  if (HRESULT hr = lock.Take(m_path); FAILED(hr)) return hr;
   std::error_code error;
   const std::string aside = m_path + "/.card-formatting-" + RandomHex(6);
   if (fs::exists(CardPath(), error) && ::rename(CardPath().c_str(), aside.c_str()) != 0)
@@ -175,10 +198,14 @@ HRESULT RecorderFolder::DeleteCardFile(std::string_view name) const {
 
 HRESULT RecorderFolder::StoreFile(std::string_view name, std::string_view content) const {
   if (!IsPlainFileName(name)) return E_INVALIDARG;
+  RecorderLock lock;
+  if (HRESULT hr = lock.Take(m_path); FAILED(hr)) return hr;
   return WriteFileAtomically(m_path + "/" + std::string(name), content);
 }
 
 void RecorderFolder::Tidy() const {
+  RecorderLock lock;
+  if (lock.TryTake(m_path) != S_OK) return;
   std::error_code error;
   for (const std::string& folder : {m_path, RequestsPath()}) {
     std::vector<fs::path> leftovers;
@@ -198,6 +225,8 @@ HRESULT RecorderFolder::PostRequest(std::string_view json) const {
   std::snprintf(name, sizeof name, "/%020lld-%06d-%04u.json",
                 static_cast<long long>(std::chrono::duration_cast<std::chrono::microseconds>(now).count()),
                 static_cast<int>(::getpid() % 1000000), sequence++ % 10000);
+  RecorderLock lock;  // held while the temporary file exists, so tidying leaves it alone
+  if (HRESULT hr = lock.Take(m_path); FAILED(hr)) return hr;
   return WriteFileAtomically(RequestsPath() + name, json);
 }
 
@@ -213,7 +242,8 @@ std::vector<std::string> RecorderFolder::TakeRequests() const {
   std::vector<std::string> requests;
   for (const fs::path& path : paths) {
     std::string text;
-    if (SUCCEEDED(ReadWholeFile(path.string(), kMaxRequestFile, &text))) requests.push_back(std::move(text));
+    if (SUCCEEDED(ReadWholeFile(path.string(), kMaxRequestFile, &text, FileLinks::Refuse)))
+      requests.push_back(std::move(text));
     fs::remove(path, error);
   }
   return requests;

@@ -7,9 +7,13 @@
 //   card/           the memory card: dictation files
 //   requests/       what the recorder tool asks a running session to report (button, barcode, scanner)
 //
-// Every file is replaced atomically. A folder is a recorder when its identity.json is valid; folders
-// starting with '.' are work in progress and ignored, so a recorder appears and disappears with one
-// rename.
+//   .lock           what the recorder's lock is taken on (RecorderLock.h)
+//
+// Every file is replaced atomically, and every change to the files beside card/ (and to requests/)
+// holds the recorder's lock from reading to writing back. Every folder of the recorders folder is a
+// recorder, a damaged one when its identity.json is not valid; folders starting with '.' are work in
+// progress and ignored, so a recorder appears and disappears with one rename.
+#include <functional>
 #include <string>
 #include <string_view>
 #include <vector>
@@ -31,7 +35,8 @@ class RecorderFolder {
   // after the model and its serial number. dpmCtrlFileExists when the name is taken.
   static HRESULT Create(const std::string& root, const RecorderModel& model, std::string_view name,
                         std::string* createdPath);
-  // Takes the recorder away (the unplugging); dpmCtrlNoDeviceConnected when it is not there.
+  // Takes the recorder away (the unplugging), damaged or not; dpmCtrlNoDeviceConnected when it is not
+  // there.
   HRESULT Remove() const;
 
   const std::string& Path() const { return m_path; }
@@ -43,7 +48,9 @@ class RecorderFolder {
   // dpmCtrlWriteDeviceConfiguration (dpmCtrlOutOfDiskSpace for a full disk); the old file stays whole.
   HRESULT StoreSettings(const RecorderSettings& settings) const;
   HRESULT LoadState(RecorderState* state) const;
-  HRESULT StoreState(const RecorderState& state) const;
+  // Reads the state, lets `change` change it and writes it back, all under the recorder's lock. What
+  // `change` returns other than S_OK comes back as it is, and nothing is written.
+  HRESULT UpdateState(const std::function<HRESULT(RecorderState&)>& change) const;
 
   HRESULT ListCard(std::vector<CardFile>* files) const;
   // Empties the card in one step: the old card is moved aside first, then deleted.
@@ -54,6 +61,8 @@ class RecorderFolder {
   HRESULT StoreFile(std::string_view name, std::string_view content) const;
 
   // Deletes what an interrupted write or format left behind (temporary files, a card moved aside).
+  // Only while nobody holds the recorder's lock: then no writer is at work and what is found is
+  // abandoned. When someone does, the tidying waits for another time.
   void Tidy() const;
 
   // Queues a request for a running session (the tool's side).

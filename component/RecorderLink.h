@@ -7,6 +7,8 @@
 
 struct RecorderLink {
   std::string path;
-  const RecorderModel* model;
+  const RecorderModel* model;  // null while its identity is damaged: connected, not ready
   HRESULT status = S_OK;
+
+  bool Ready() const { return model != nullptr; }
 };

@@ -2,6 +2,7 @@
 
 #include <ctime>
 #include <filesystem>
+#include <functional>
 #include <ostream>
 
 #include "component/FileAccess.h"
@@ -123,48 +124,64 @@ int RecorderTool::Add(const std::vector<std::string>& args) {
   std::string path;
   HRESULT hr = RecorderFolder::Create(m_root, *model, args.size() == 3 ? args[2] : std::string(), &path);
   if (hr == E_INVALIDARG) return Fail("'" + args[2] + "' cannot be a recorder name");
-  if (FAILED(hr)) return Fail("cannot add the recorder in " + m_root + (args.size() == 3 ? " (name taken?)" : ""));
+  if (FAILED(hr)) return Fail("cannot add the recorder in " + m_root + ": " + DescribeFileResult(hr));
   m_out << RecorderFolder(path).Name() << "\n";
   return 0;
 }
 
-std::string RecorderTool::FolderOf(const std::string& name) {
+std::string RecorderTool::AnyFolderOf(const std::string& name) {
   if (!IsPlainFileName(name) || name[0] == '.') {
     Fail("'" + name + "' is not a recorder name");
     return {};
   }
   const std::string path = m_root + "/" + name;
-  RecorderIdentity identity;
-  if (FAILED(RecorderFolder(path).LoadIdentity(&identity))) {
+  std::error_code error;
+  if (!std::filesystem::is_directory(path, error)) {
     Fail("no recorder '" + name + "' in " + m_root + " (see: dpmrecorder list)");
     return {};
   }
   return path;
 }
 
+std::string RecorderTool::FolderOf(const std::string& name) {
+  const std::string path = AnyFolderOf(name);
+  if (path.empty()) return {};
+  RecorderIdentity identity;
+  if (HRESULT hr = RecorderFolder(path).LoadIdentity(&identity); FAILED(hr)) {
+    Fail("recorder '" + name + "' is damaged: its identity.json is " + DescribeFileResult(hr));
+    return {};
+  }
+  return path;
+}
+
 int RecorderTool::Remove(const std::string& name) {
-  const std::string path = FolderOf(name);
+  const std::string path = AnyFolderOf(name);
   if (path.empty()) return 1;
-  if (FAILED(RecorderFolder(path).Remove())) return Fail("cannot remove " + path);
+  if (HRESULT hr = RecorderFolder(path).Remove(); FAILED(hr))
+    return Fail("cannot remove " + path + ": " + DescribeFileResult(hr));
   return 0;
 }
 
 int RecorderTool::List() {
-  for (const std::string& path : PresentRecorderFolders(m_root)) {
+  for (const std::string& path : AllRecorderFolders(m_root)) {
     RecorderFolder folder(path);
     RecorderIdentity identity;
-    folder.LoadIdentity(&identity);
-    m_out << folder.Name() << "\t" << FindRecorderModel(identity.deviceType)->name << "\n";
+    m_out << folder.Name() << "\t"
+          << (SUCCEEDED(folder.LoadIdentity(&identity)) ? FindRecorderModel(identity.deviceType)->name : "damaged")
+          << "\n";
   }
   return 0;
 }
 
 int RecorderTool::Show(const std::string& name) {
-  const std::string path = FolderOf(name);
+  const std::string path = AnyFolderOf(name);
   if (path.empty()) return 1;
   RecorderFolder folder(path);
   RecorderIdentity identity;
-  folder.LoadIdentity(&identity);
+  if (HRESULT hr = folder.LoadIdentity(&identity); FAILED(hr)) {
+    m_out << "name:      " << name << "\nmodel:     damaged (identity.json: " << DescribeFileResult(hr) << ")\n";
+    return 0;
+  }
   const RecorderModel& model = *FindRecorderModel(identity.deviceType);
   m_out << "name:      " << name << "\nmodel:     " << model.name << " (type " << model.type << ")\n"
         << "serial:    " << identity.serialNumber << "\nMAC:       " << identity.macAddress
@@ -196,18 +213,13 @@ int RecorderTool::Show(const std::string& name) {
 int RecorderTool::Button(const std::string& name, const std::string& button, bool press) {
   const long code = ButtonCode(button, press);
   if (code < 0) return Usage("unknown button '" + button + "'");
-  const std::string path = FolderOf(name);
-  if (path.empty()) return 1;
-  RecorderFolder folder(path);
-  RecorderState state;
-  if (FAILED(folder.LoadState(&state))) return Fail("the state of " + name + " is damaged");
-  state.lastButton = static_cast<LONG>(code);
   RecorderRequest request;
   request.kind = RecorderRequest::Kind::Button;
   request.button = static_cast<LONG>(code);
-  if (FAILED(folder.StoreState(state)) || FAILED(folder.PostRequest(RequestToJson(request))))
-    return Fail("cannot write to " + path);
-  return 0;
+  return ChangeAndReport(name, request, [&](RecorderState& state) {
+    state.lastButton = request.button;
+    return S_OK;
+  });
 }
 
 int RecorderTool::Scan(const std::string& name, const std::string& code) {
@@ -228,17 +240,24 @@ int RecorderTool::Scan(const std::string& name, const std::string& code) {
 
 int RecorderTool::Scanner(const std::string& name, const std::string& how) {
   if (how != "attach" && how != "detach") return Usage("scanner takes attach or detach, not '" + how + "'");
+  RecorderRequest request;
+  request.kind = RecorderRequest::Kind::Scanner;
+  request.attached = how == "attach";
+  return ChangeAndReport(name, request, [&](RecorderState& state) {
+    state.barcodeScanner = request.attached;
+    return S_OK;
+  });
+}
+
+int RecorderTool::ChangeAndReport(const std::string& name, const RecorderRequest& request,
+                                  const std::function<HRESULT(RecorderState&)>& change) {
   const std::string path = FolderOf(name);
   if (path.empty()) return 1;
   RecorderFolder folder(path);
-  RecorderState state;
-  if (FAILED(folder.LoadState(&state))) return Fail("the state of " + name + " is damaged");
-  state.barcodeScanner = how == "attach";
-  RecorderRequest request;
-  request.kind = RecorderRequest::Kind::Scanner;
-  request.attached = state.barcodeScanner;
-  if (FAILED(folder.StoreState(state)) || FAILED(folder.PostRequest(RequestToJson(request))))
-    return Fail("cannot write to " + path);
+  if (HRESULT hr = folder.UpdateState(change); FAILED(hr))
+    return Fail("cannot change the state of " + name + ": " + DescribeFileResult(hr));
+  if (HRESULT hr = folder.PostRequest(RequestToJson(request)); FAILED(hr))
+    return Fail("cannot write to " + path + ": " + DescribeFileResult(hr));
   return 0;
 }
 
@@ -246,7 +265,8 @@ int RecorderTool::PutFile(const std::string& name, const std::string& file) {
   const std::string path = FolderOf(name);
   if (path.empty()) return 1;
   std::string content;
-  if (FAILED(ReadWholeFile(file, 64u << 20, &content))) return Fail("cannot read " + file);
+  if (HRESULT hr = ReadWholeFile(file, 64u << 20, &content); FAILED(hr))
+    return Fail("cannot read " + file + ": " + DescribeFileResult(hr));
   const std::string base = std::filesystem::path(file).filename().string();
   if (!IsPlainFileName(base) || FAILED(WriteFileAtomically(RecorderFolder(path).CardPath() + "/" + base, content)))
     return Fail("cannot copy " + file + " onto the card of " + name);

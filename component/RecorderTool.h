@@ -2,9 +2,13 @@
 // dpmrecorder: the command-line tool for the simulated recorders. What it does to a recorder reaches
 // a running session as events: adding or removing a recorder is plugging or unplugging it, and
 // button presses, barcodes and scanner changes are dropped as requests into the recorder's folder.
+#include <functional>
 #include <iosfwd>
 #include <string>
 #include <vector>
+
+#include "component/RecorderRequest.h"
+#include "component/RecorderState.h"
 
 class RecorderTool {
  public:
@@ -27,8 +31,13 @@ class RecorderTool {
   int PutFile(const std::string& name, const std::string& file);
   // record NAME SECONDS [START-END ...]: a dictation on the card (CardRecording.h).
   int Record(const std::vector<std::string>& args);
+  // Changes the recorder's state under its lock, then asks a running session to report the request.
+  int ChangeAndReport(const std::string& name, const RecorderRequest& request,
+                      const std::function<HRESULT(RecorderState&)>& change);
   // The folder of a present recorder, or empty after an error message.
   std::string FolderOf(const std::string& name);
+  // The same for a damaged recorder too (to show or remove it).
+  std::string AnyFolderOf(const std::string& name);
 
   std::ostream& m_out;
   std::ostream& m_err;

@@ -15,15 +15,24 @@ std::string RecordersRoot() {
   return std::string(home && *home ? home : ".") + "/.local/share/quorvel/recorders";
 }
 
-std::vector<std::string> PresentRecorderFolders(const std::string& root) {
+std::vector<std::string> AllRecorderFolders(const std::string& root) {
   std::vector<std::string> folders;
   std::error_code error;
   for (fs::directory_iterator it(root, error), end; !error && it != end; it.increment(error)) {
     const std::string name = it->path().filename().string();
-    if (name.empty() || name[0] == '.' || !it->is_directory(error)) continue;
-    RecorderIdentity identity;
-    if (SUCCEEDED(RecorderFolder(it->path().string()).LoadIdentity(&identity))) folders.push_back(it->path().string());
+    std::error_code kind;
+    if (name.empty() || name[0] == '.' || !it->is_directory(kind)) continue;
+    folders.push_back(it->path().string());
   }
   std::sort(folders.begin(), folders.end());
+  return folders;
+}
+
+std::vector<std::string> PresentRecorderFolders(const std::string& root) {
+  std::vector<std::string> folders;
+  for (std::string& path : AllRecorderFolders(root)) {
+    RecorderIdentity identity;
+    if (SUCCEEDED(RecorderFolder(path).LoadIdentity(&identity))) folders.push_back(std::move(path));
+  }
   return folders;
 }

@@ -5,5 +5,8 @@
 #include <vector>
 
 std::string RecordersRoot();
-// The folders of the recorders present under `root` (valid identity), sorted by name.
+// Every recorder folder under `root`, damaged ones included (any folder not starting with '.'),
+// sorted by name.
+std::vector<std::string> AllRecorderFolders(const std::string& root);
+// The folders of the recorders present under `root` with a valid identity, sorted by name.
 std::vector<std::string> PresentRecorderFolders(const std::string& root);

@@ -25,7 +25,7 @@ Session::~Session() { StopWatching(); }
 HRESULT Session::Initialize() {
   if (m_initialized) return S_OK;
   m_root = RecordersRoot();
-  if (PresentRecorderFolders(m_root).empty()) {
+  if (AllRecorderFolders(m_root).empty()) {
     if (HRESULT hr = RecorderFolder::Create(m_root, DefaultRecorderModel(), {}, nullptr); FAILED(hr)) return hr;
   }
   m_initialized = true;
@@ -42,7 +42,10 @@ HRESULT Session::Deinitialize() {
   return S_OK;
 }
 
-LONG Session::DeviceStatus() const { return m_links.empty() ? 0 : 2; }
+LONG Session::DeviceStatus() const {
+  if (m_links.empty()) return 0;
+  return m_links.front()->Ready() ? 2 : 1;
+}
 
 LONG Session::BarcodeScannerStatus() const {
   for (const auto& link : m_links) {
@@ -55,13 +58,14 @@ LONG Session::BarcodeScannerStatus() const {
 HRESULT Session::Device(LONG index, std::shared_ptr<RecorderLink>* link) const {
   if (!m_initialized) return dpmCtrlNotInitialized;
   if (index < 0 || static_cast<size_t>(index) >= m_links.size()) return dpmCtrlNoDeviceConnected;
+  if (!m_links[static_cast<size_t>(index)]->Ready()) return dpmCtrlDeviceNotReady;
   *link = m_links[static_cast<size_t>(index)];
   return S_OK;
 }
 
 void Session::Rescan() {
   if (!m_initialized) return;
-  const std::vector<std::string> present = PresentRecorderFolders(m_root);
+  const std::vector<std::string> present = AllRecorderFolders(m_root);
   for (size_t i = m_links.size(); i-- > 0;)
     if (std::find(present.begin(), present.end(), m_links[i]->path) == present.end())
       Disconnect(i, dpmCtrlNoDeviceConnected);
@@ -69,20 +73,33 @@ void Session::Rescan() {
     auto known = std::find_if(m_links.begin(), m_links.end(), [&](const auto& link) { return link->path == path; });
     if (known == m_links.end()) Connect(path);
   }
-  for (size_t i = 0; i < m_links.size(); ++i) DeliverRequests(i);
+  for (size_t i = 0; i < m_links.size(); ++i) {
+    CheckReady(i);
+    DeliverRequests(i);
+  }
 }
 
 void Session::Connect(const std::string& path) {
   RecorderIdentity identity;
-  if (FAILED(RecorderFolder(path).LoadIdentity(&identity))) return;
-  auto link = std::make_shared<RecorderLink>(RecorderLink{path, FindRecorderModel(identity.deviceType), S_OK});
+  const RecorderModel* model =
+      SUCCEEDED(RecorderFolder(path).LoadIdentity(&identity)) ? FindRecorderModel(identity.deviceType) : nullptr;
+  auto link = std::make_shared<RecorderLink>(RecorderLink{path, model, S_OK});
   RecorderFolder(path).Tidy();
   RecorderFolder(path).TakeRequests();  // what was asked before the recorder was ours is stale
   m_links.push_back(link);
   WatchRequests(*link);
   const LONG index = static_cast<LONG>(m_links.size() - 1);
   m_events->Post(DPMEventDeviceConnected, {NumberArgument(index)});
-  m_events->Post(DPMEventDeviceReady, {NumberArgument(index)});
+  if (link->Ready()) m_events->Post(DPMEventDeviceReady, {NumberArgument(index)});
+}
+
+void Session::CheckReady(size_t index) {
+  RecorderLink& link = *m_links[index];
+  RecorderIdentity identity;
+  if (link.Ready() || FAILED(RecorderFolder(link.path).LoadIdentity(&identity))) return;
+  link.model = FindRecorderModel(identity.deviceType);
+  RecorderFolder(link.path).TakeRequests();  // asked of a recorder that was not ready
+  m_events->Post(DPMEventDeviceReady, {NumberArgument(static_cast<LONG>(index))});
 }
 
 void Session::Disconnect(size_t index, HRESULT why) {
@@ -92,6 +109,7 @@ void Session::Disconnect(size_t index, HRESULT why) {
 }
 
 void Session::DeliverRequests(size_t index) {
+  if (!m_links[index]->Ready()) return;
   const LONG device = static_cast<LONG>(index);
   for (const std::string& text : RecorderFolder(m_links[index]->path).TakeRequests()) {
     RecorderRequest request;

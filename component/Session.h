@@ -2,11 +2,13 @@
 // The device session of one control object: which recorders are connected, watching their folders,
 // and the events that follow. Runs on the apartment thread.
 //
-// Initialize finds the recorders present (making the embedded default DPM4_8200 when there are none)
-// and reports each with a connect and a ready event. While the session runs, a recorder folder that
-// appears or disappears gives a connect (and ready) or a disconnect event, and the recorder tool's
-// requests become button, barcode and ready events. The folders are watched with inotify through the
-// apartment's dispatcher; without inotify a timer looks twice a second.
+// Initialize finds the recorders present (making the embedded default DPM4_8200 when the recorders
+// folder holds no recorder at all, not even a damaged one) and reports each with a connect and a ready
+// event. A recorder whose identity is damaged is connected but not ready: it gets no ready event, and
+// GetDevice refuses it (dpmCtrlDeviceNotReady) until its identity is whole again. While the session
+// runs, a recorder folder that appears or disappears gives a connect (and ready) or a disconnect event,
+// and the recorder tool's requests become button, barcode and ready events. The folders are watched
+// with inotify through the apartment's dispatcher; without inotify a timer looks twice a second.
 #include <memory>
 #include <string>
 #include <vector>
@@ -24,7 +26,7 @@ class Session {
   HRESULT Initialize();
   HRESULT Deinitialize();
   bool IsInitialized() const { return m_initialized; }
-  // 0 disconnected, 1 connected, 2 ready (our recorders are ready once connected).
+  // Of the first recorder, the one a program works with: 0 disconnected, 1 connected, 2 ready.
   LONG DeviceStatus() const;
   LONG BarcodeScannerStatus() const;
   HRESULT Device(LONG index, std::shared_ptr<RecorderLink>* link) const;
@@ -39,6 +41,8 @@ class Session {
   void OnFolderChange();
   void Connect(const std::string& path);
   void Disconnect(size_t index, HRESULT why);
+  // A damaged recorder whose identity became whole turns ready.
+  void CheckReady(size_t index);
   void DeliverRequests(size_t index);
 
   std::shared_ptr<EventChannel> m_events;

@@ -33,13 +33,11 @@ HRESULT TargetFile::Open() {
   if (m_path.empty()) return dpmCtrlPathNotFound;
   if (HRESULT hr = CheckWritableFolder(folder); FAILED(hr)) return hr;
   if (PathExists(m_path)) return dpmCtrlFileExists;
-  m_temp = folder + "/." + NameOfPath(m_path) + ".tmp-XXXXXX";
-  m_fd = FailOr("create", 0) < 0 ? -1 : ::mkostemp(m_temp.data(), O_CLOEXEC);
+  m_fd = CreateUniqueFile(folder + "/." + NameOfPath(m_path) + ".tmp-", 0666, &m_temp);
   if (m_fd < 0) {
     m_temp.clear();
     return ResultFromErrno(errno);
   }
-  ::fchmod(m_fd, 0644);
   return S_OK;
 }
 

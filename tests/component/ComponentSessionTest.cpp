@@ -2,6 +2,9 @@
 // unplugging with the tool, the tool's requests as events, and the maintenance actions.
 #include "tests/component/ComponentFixture.h"
 
+#include <sys/stat.h>
+
+#include "component/RecorderLock.h"
 #include "device/DpmEvents.h"
 
 namespace {
@@ -69,6 +72,69 @@ TEST_F(ComponentTest, WhatAnInterruptedWriteLeftIsTidiedAtConnection) {
   EXPECT_FALSE(std::filesystem::exists(folder + "/.card-formatting-XYZ"));
   EXPECT_EQ(sink.events.size(), 2u) << "a request from before the session is stale";
   EXPECT_TRUE(SettingsOf(Device().Get()));
+}
+
+TEST_F(ComponentTest, TidyingLeavesWhatARunningWriterIsWriting) {
+  ASSERT_EQ(Tool("add DPM4_8200 desk"), 0);
+  const std::string folder = Recorders() + "/desk";
+  {
+    RecorderLock writer;  // another process, halfway through replacing the state
+    ASSERT_EQ(writer.Take(folder), S_OK);
+    WriteText(folder + "/state.json.tmp-Live01", "half a state file");
+    ASSERT_EQ(control->Initialize(0), S_OK);
+    Pump();
+    EXPECT_TRUE(std::filesystem::exists(folder + "/state.json.tmp-Live01"));
+  }
+  // Its writer gone, the file is abandoned: the next session start tidies it.
+  ASSERT_EQ(control->Deinitialize(), S_OK);
+  ASSERT_EQ(control->Initialize(0), S_OK);
+  Pump();
+  EXPECT_FALSE(std::filesystem::exists(folder + "/state.json.tmp-Live01"));
+}
+
+TEST_F(ComponentTest, ADamagedRecorderIsConnectedButNotReadyAndNoDefaultIsMade) {
+  ASSERT_EQ(Tool("add DPM4_8200 desk"), 0);
+  const std::string identity = Recorders() + "/desk/identity.json";
+  const std::string whole = ReadText(identity);
+  WriteText(identity, whole.substr(0, whole.size() / 2));
+  ASSERT_EQ(control->Initialize(0), S_OK);
+  Pump();
+  EXPECT_EQ(Ids(sink.events), std::vector<DISPID>{DPMEventDeviceConnected});
+  EXPECT_EQ(AllRecorderFolders(Recorders()).size(), 1u) << "no default recorder beside the damaged one";
+  LONG status = 0;
+  EXPECT_EQ(control->get_DeviceStatus(&status), S_OK);
+  EXPECT_EQ(status, 1);
+  ComPtr<IDPMDevice> device;
+  EXPECT_EQ(control->GetDevice(0, device.ReleaseAndGetAddressOf()), dpmCtrlDeviceNotReady);
+  EXPECT_FALSE(device);
+
+  // Mended, it turns ready when the session next looks (here: another recorder is plugged in).
+  WriteText(identity, whole);
+  ASSERT_EQ(Tool("add DPM_9450_00 travel"), 0);
+  ASSERT_TRUE(PumpUntilEvents(4));
+  const auto readyZero = std::find_if(sink.events.begin(), sink.events.end(), [](const RecordedEvent& e) {
+    return e.id == DPMEventDeviceReady && e.numbers == std::vector<LONG>{0};
+  });
+  EXPECT_NE(readyZero, sink.events.end());
+  EXPECT_EQ(control->get_DeviceStatus(&status), S_OK);
+  EXPECT_EQ(status, 2);
+  LONG type = 0;
+  EXPECT_EQ(Device(0)->GetDeviceType(&type), S_OK);
+  EXPECT_EQ(type, 27);
+}
+
+TEST_F(ComponentTest, PipesInTheRequestsFolderDoNotBlockTheSession) {
+  ASSERT_EQ(Tool("add DPM4_8200 desk"), 0);
+  const std::string requests = Recorders() + "/desk/requests";
+  ::mkfifo((requests + "/0000-stale.json").c_str(), 0644);  // nobody ever writes to these
+  ASSERT_EQ(control->Initialize(0), S_OK);
+  ASSERT_TRUE(PumpUntilEvents(2));
+  ::mkfifo((requests + "/0001-new.json").c_str(), 0644);
+  ASSERT_EQ(Tool("press desk play"), 0);
+  ASSERT_TRUE(PumpUntilEvents(3));
+  EXPECT_EQ(sink.events[2].id, DPMEventButton);
+  EXPECT_EQ(sink.events[2].numbers, (std::vector<LONG>{0, 2}));
+  EXPECT_EQ(EntryCount(requests), 0u) << "taken, pipes included";
 }
 
 TEST_F(ComponentTest, ToolPlugAndUnplugArriveAsEvents) {

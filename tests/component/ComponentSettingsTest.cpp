@@ -8,6 +8,7 @@
 #include <sys/stat.h>
 
 #include "component/SettingInfo.h"
+#include "component/SettingsJson.h"
 
 namespace {
 
@@ -394,7 +395,28 @@ INSTANTIATE_TEST_SUITE_P(
                         return f / "big.json";
                       },
                       nullptr, 0, dpmCtrlInvalidFile},
-        ImportFailure{"AFolder", [](const TempFolder& f) { return f.Path(); }, nullptr, 0, dpmCtrlAccessDenied}),
+        ImportFailure{"AFolder", [](const TempFolder& f) { return f.Path(); }, nullptr, 0, dpmCtrlAccessDenied},
+        // A pipe nobody writes to: the import returns at once instead of waiting for ever.
+        ImportFailure{"Fifo",
+                      [](const TempFolder& f) {
+                        ::mkfifo((f / "fifo.json").c_str(), 0644);
+                        return f / "fifo.json";
+                      },
+                      nullptr, 0, dpmCtrlInvalidFile},
+        ImportFailure{"LinkLoop",
+                      [](const TempFolder& f) {
+                        std::filesystem::create_symlink(f / "b.json", f / "a.json");
+                        std::filesystem::create_symlink(f / "a.json", f / "b.json");
+                        return f / "a.json";
+                      },
+                      nullptr, 0, dpmCtrlInvalidFile},
+        ImportFailure{"DuplicateKey",
+                      [](const TempFolder& f) {
+                        std::string text = SettingsToJson(FactorySettings(*FindRecorderModel(27)));
+                        WriteText(f / "twice.json", text.insert(1, "\"deviceType\": 27,"));
+                        return f / "twice.json";
+                      },
+                      nullptr, 0, dpmCtrlInvalidFile}),
     [](const auto& info) { return std::string(info.param.what); });
 
 }  // namespace

@@ -1,10 +1,14 @@
 // Whole-file reads and atomic writes: each failure with its code, and the old file whole afterwards.
 #include <gtest/gtest.h>
 
+#include <functional>
 #include <ostream>
 
 #include <cerrno>
+#include <sys/socket.h>
 #include <sys/stat.h>
+#include <sys/un.h>
+#include <unistd.h>
 
 #include "component/FaultInjection.h"
 #include "component/FileAccess.h"
@@ -34,6 +38,115 @@ TEST_F(FileAccess, ReadFailuresHaveTheirCodes) {
   EXPECT_EQ(ReadWholeFile(folder / "big", 101, &text), S_OK);
   EXPECT_EQ(text.size(), 101u);
 }
+
+struct NotAFile {
+  const char* what;
+  std::function<std::string(const TempFolder&)> make;  // the path to read
+  FileLinks links;
+  HRESULT expected;
+};
+
+void PrintTo(const NotAFile& row, std::ostream* out) { *out << row.what; }
+
+class FileAccessNotAFile : public FileAccess, public ::testing::WithParamInterface<NotAFile> {};
+
+// Each returns at once with its code: nothing here may block a read or be read at all.
+TEST_P(FileAccessNotAFile, IsRefusedWithoutBlocking) {
+  const std::string path = GetParam().make(folder);
+  std::string text = "untouched";
+  EXPECT_EQ(ReadWholeFile(path, 1000, &text, GetParam().links), GetParam().expected);
+  EXPECT_EQ(text, "untouched");
+}
+
+std::string Fifo(const TempFolder& f) {
+  ::mkfifo((f / "fifo").c_str(), 0644);  // no writer: opening it to read would wait forever
+  return f / "fifo";
+}
+
+std::string Socket(const TempFolder& f) {
+  const std::string path = f / "socket";
+  int fd = ::socket(AF_UNIX, SOCK_STREAM, 0);
+  sockaddr_un address{};
+  address.sun_family = AF_UNIX;
+  path.copy(address.sun_path, sizeof address.sun_path - 1);
+  ::bind(fd, reinterpret_cast<sockaddr*>(&address), sizeof address);
+  ::close(fd);
+  return path;
+}
+
+std::string LinkLoop(const TempFolder& f) {
+  ::symlink((f / "b").c_str(), (f / "a").c_str());
+  ::symlink((f / "a").c_str(), (f / "b").c_str());
+  return f / "a";
+}
+
+std::string LinkToFile(const TempFolder& f) {
+  WriteText(f / "real.json", "{}");
+  ::symlink((f / "real.json").c_str(), (f / "link.json").c_str());
+  return f / "link.json";
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, FileAccessNotAFile,
+    ::testing::Values(NotAFile{"Fifo", Fifo, FileLinks::Follow, dpmCtrlInvalidFile},
+                      NotAFile{"LinkToFifo",
+                               [](const TempFolder& f) {
+                                 ::symlink(Fifo(f).c_str(), (f / "to-fifo").c_str());
+                                 return f / "to-fifo";
+                               },
+                               FileLinks::Follow, dpmCtrlInvalidFile},
+                      NotAFile{"CharacterDevice", [](const TempFolder&) { return std::string("/dev/null"); },
+                               FileLinks::Follow, dpmCtrlInvalidFile},
+                      NotAFile{"Socket", Socket, FileLinks::Follow, dpmCtrlInvalidFile},
+                      NotAFile{"LinkLoop", LinkLoop, FileLinks::Follow, dpmCtrlInvalidFile},
+                      NotAFile{"LinkWhereRefused", LinkToFile, FileLinks::Refuse, dpmCtrlInvalidFile}),
+    [](const auto& info) { return std::string(info.param.what); });
+
+TEST_F(FileAccess, ALinkToAFileIsFollowedWhereAllowed) {
+  std::string text;
+  EXPECT_EQ(ReadWholeFile(LinkToFile(folder), 100, &text, FileLinks::Follow), S_OK);
+  EXPECT_EQ(text, "{}");
+}
+
+// Sets the umask for one test and gives the old one back.
+class Umask {
+ public:
+  explicit Umask(mode_t mask) : m_old(::umask(mask)) {}
+  ~Umask() { ::umask(m_old); }
+
+ private:
+  mode_t m_old;
+};
+
+mode_t ModeOf(const std::string& path) {
+  struct stat st {};
+  ::stat(path.c_str(), &st);
+  return st.st_mode & 0777;
+}
+
+struct ModeCase {
+  mode_t umask;
+  mode_t before;  // 0: no file yet
+  mode_t after;
+};
+
+class FileAccessMode : public FileAccess, public ::testing::WithParamInterface<ModeCase> {};
+
+TEST_P(FileAccessMode, NewFilesFollowTheUmaskAndReplacedOnesKeepTheirMode) {
+  const std::string path = folder / "settings.json";
+  if (GetParam().before) {
+    WriteText(path, "old");
+    ::chmod(path.c_str(), GetParam().before);
+  }
+  Umask mask(GetParam().umask);
+  ASSERT_EQ(WriteFileAtomically(path, "new"), S_OK);
+  EXPECT_EQ(ModeOf(path), GetParam().after) << std::oct << GetParam().umask << " " << GetParam().before;
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, FileAccessMode,
+                         ::testing::Values(ModeCase{022, 0, 0644}, ModeCase{077, 0, 0600}, ModeCase{002, 0, 0664},
+                                           ModeCase{022, 0600, 0600}, ModeCase{077, 0664, 0664},
+                                           ModeCase{000, 0640, 0640}));
 
 struct WriteFault {
   const char* step;

@@ -149,4 +149,60 @@ TEST(RecorderRequestJson, AcceptsOnlyWellFormedRequests) {
     EXPECT_FALSE(RequestFromJson(bad, &request)) << bad;
 }
 
+// Strict files: a key given twice is refused even when the second one would be a good value.
+struct Duplicated {
+  const char* what;
+  std::string text;      // a valid file
+  const char* object;    // the object (its key and brace, as written) that gets a key twice; "" for the top
+  const char* repeated;  // "key": value, inserted at its start
+  std::function<bool(std::string_view)> accepts;
+};
+
+void PrintTo(const Duplicated& row, std::ostream* out) { *out << row.what; }
+
+class DuplicateKeys : public ::testing::TestWithParam<Duplicated> {};
+
+TEST_P(DuplicateKeys, AreRefused) {
+  const Duplicated& row = GetParam();
+  ASSERT_TRUE(row.accepts(row.text)) << "the file is valid before the key is repeated";
+  std::string text = row.text;
+  const size_t object = *row.object ? text.find(row.object) : 0;
+  ASSERT_NE(object, std::string::npos);
+  text.insert(text.find('{', object) + 1, std::string(row.repeated) + ",");
+  EXPECT_FALSE(row.accepts(text)) << text.substr(0, 200);
+}
+
+bool SettingsAccepted(std::string_view text) {
+  RecorderSettings settings;
+  return SUCCEEDED(SettingsFromJson(text, &settings));
+}
+bool IdentityAccepted(std::string_view text) {
+  RecorderIdentity identity;
+  return SUCCEEDED(IdentityFromJson(text, &identity));
+}
+bool StateAccepted(std::string_view text) {
+  RecorderState state;
+  return SUCCEEDED(StateFromJson(text, &state));
+}
+bool RequestAccepted(std::string_view text) {
+  RecorderRequest request;
+  return RequestFromJson(text, &request);
+}
+
+const std::string kSettings = SettingsToJson(FactorySettings(*FindRecorderModel(27)));
+const std::string kIdentity = IdentityToJson({27, "ABCD", "00:0E:18:00:00:01", "4.2.17", "Orvane", 1270});
+const std::string kState = StateToJson(RecorderState{});
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, DuplicateKeys,
+    ::testing::Values(
+        Duplicated{"SettingsHeader", kSettings, "", R"("deviceType": 27)", SettingsAccepted},
+        Duplicated{"SettingsValue", kSettings, R"("settings": {)", R"("DeviceBeep": false)", SettingsAccepted},
+        Duplicated{"SettingsKeyword", kSettings, R"("keywords": [)", R"("mandatory": true)", SettingsAccepted},
+        Duplicated{"Identity", kIdentity, "", R"("serialNumber": "EFGH")", IdentityAccepted},
+        Duplicated{"State", kState, "", R"("lastButton": 4)", StateAccepted},
+        Duplicated{"StateSecurity", kState, R"("security": {)", R"("puk": "")", StateAccepted},
+        Duplicated{"Request", R"({"action":"button","button":4})", "", R"("button": 5)", RequestAccepted}),
+    [](const auto& info) { return std::string(info.param.what); });
+
 }  // namespace

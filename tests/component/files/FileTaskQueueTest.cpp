@@ -5,6 +5,7 @@
 #include <chrono>
 #include <condition_variable>
 #include <mutex>
+#include <sys/stat.h>
 #include <thread>
 
 #include "component/FaultInjection.h"
@@ -130,6 +131,19 @@ TEST(TargetFile, NeverReplacesAndLeavesNothingUntilCommitted) {
   EXPECT_EQ(EntryCount(folder.Path()), 1u);
   EXPECT_EQ(TargetFile(folder / "a.dss").Open(), dpmCtrlFileExists);
   EXPECT_EQ(TargetFile(folder / "none/a.dss").Open(), dpmCtrlPathNotFound);
+}
+
+TEST(TargetFile, ANewFileFollowsTheUmask) {
+  TempFolder folder;
+  TargetFile target(folder / "a.dss");
+  const mode_t old = ::umask(027);
+  const HRESULT opened = target.Open();
+  ::umask(old);
+  ASSERT_EQ(opened, S_OK);
+  ASSERT_EQ(target.Commit(), S_OK);
+  struct stat st {};
+  ASSERT_EQ(::stat((folder / "a.dss").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0640u);
 }
 
 struct FaultRow {
