@@ -1,8 +1,12 @@
 #pragma once
-// The body of the component's fuzz target: everything the component parses from outside (settings
-// files, the committed settings, identity and state of a recorder folder, the tool's requests).
+// The bodies of the component's fuzz targets, one per parser of outside input: settings files (also
+// the settings a recorder folder commits), a recorder's identity and state, the tool's requests. Each
+// returns 0 and aborts when something it parsed does not come back the same after being written and
+// read again.
 #include <cstddef>
 #include <cstdint>
 
-// Returns 0; aborts when a parsed settings record does not survive being written and read again.
-int FuzzComponentInput(const std::uint8_t* data, std::size_t size);
+int FuzzSettingsFile(const std::uint8_t* data, std::size_t size);
+int FuzzIdentityFile(const std::uint8_t* data, std::size_t size);
+int FuzzStateFile(const std::uint8_t* data, std::size_t size);
+int FuzzRequestFile(const std::uint8_t* data, std::size_t size);
