@@ -82,29 +82,29 @@ HRESULT RecordOnCard(const RecorderFolder& folder, const CardRecording& recordin
     return E_INVALIDARG;
   RecorderIdentity identity;
   RecorderState state;
-  RecorderSettings settings;
   if (FAILED(folder.LoadIdentity(&identity)) || FAILED(folder.LoadState(&state))) return dpmCtrlReadDeviceConfiguration;
   const RecorderModel* model = FindRecorderModel(identity.deviceType);
   if (!model) return dpmCtrlReadDeviceConfiguration;
-  if (HRESULT hr = folder.LoadSettings(*model, &settings); FAILED(hr)) return hr;
-  std::vector<CardFile> files;
-  if (HRESULT hr = folder.ListCard(&files); FAILED(hr)) return hr;
 
-  std::string prefix = WideToAnsi(settings.Text(Setting::FileNamePrefixString));
-  if (prefix.empty()) prefix = "DICT";
-  const LONG number = FreeNumber(folder, prefix, settings.Number(Setting::FileCounter), name);
-  if (number < 0) return dpmCtrlMaximumReached;
-
-  std::string bytes;
-  const std::time_t now = std::time(nullptr) + static_cast<std::time_t>(state.clockOffsetSeconds);
-  if (HRESULT hr = MakeSpDictation(SpFramesFor(recording.milliseconds), now, AuthorOf(settings), &bytes); FAILED(hr))
-    return hr;
-  const std::string companion = CompanionToJson(CompanionOf(*model, identity, settings, recording, number));
-  if (bytes.size() + companion.size() + 2048 > FreeBytes(*model, files)) return dpmCtrlOutOfDiskSpace;
-
-  // The counter moves on first: should the recording fail, a number is skipped, never used twice.
-  settings.Number(Setting::FileCounter) = (number + 1) % kCounterLimit;
-  if (HRESULT hr = folder.StoreSettings(settings); FAILED(hr)) return hr;
+  // The number is taken and the counter moved on under the recorder's lock, so two recordings never
+  // take one number; should the recording then fail, a number is skipped, never used twice.
+  std::string bytes, companion;
+  HRESULT taken = folder.UpdateSettings(*model, [&](RecorderSettings& settings) {
+    std::vector<CardFile> files;
+    if (HRESULT hr = folder.ListCard(&files); FAILED(hr)) return hr;
+    std::string prefix = WideToAnsi(settings.Text(Setting::FileNamePrefixString));
+    if (prefix.empty()) prefix = "DICT";
+    const LONG number = FreeNumber(folder, prefix, settings.Number(Setting::FileCounter), name);
+    if (number < 0) return dpmCtrlMaximumReached;
+    const std::time_t now = std::time(nullptr) + static_cast<std::time_t>(state.clockOffsetSeconds);
+    if (HRESULT hr = MakeSpDictation(SpFramesFor(recording.milliseconds), now, AuthorOf(settings), &bytes); FAILED(hr))
+      return hr;
+    companion = CompanionToJson(CompanionOf(*model, identity, settings, recording, number));
+    if (bytes.size() + companion.size() + 2048 > FreeBytes(*model, files)) return dpmCtrlOutOfDiskSpace;
+    settings.Number(Setting::FileCounter) = (number + 1) % kCounterLimit;
+    return S_OK;
+  });
+  if (FAILED(taken)) return taken;
   const std::string path = folder.CardPath() + "/" + *name;
   if (HRESULT hr = WriteFileAtomically(CompanionPathOf(path), companion); FAILED(hr)) return hr;
   if (HRESULT hr = WriteFileAtomically(path, bytes); FAILED(hr)) {

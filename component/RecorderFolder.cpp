@@ -136,9 +136,17 @@ HRESULT RecorderFolder::LoadSettings(const RecorderModel& model, RecorderSetting
 HRESULT RecorderFolder::StoreSettings(const RecorderSettings& settings) const {
   RecorderLock lock;
   if (HRESULT hr = TakeForWriting(m_path, &lock); FAILED(hr)) return hr;
-  HRESULT hr = WriteFileAtomically(m_path + "/settings.json", SettingsToJson(settings));
-  if (SUCCEEDED(hr)) return S_OK;
-  return hr == dpmCtrlOutOfDiskSpace ? hr : dpmCtrlWriteDeviceConfiguration;
+  return WriteConfiguration("settings.json", SettingsToJson(settings));
+}
+
+HRESULT RecorderFolder::UpdateSettings(const RecorderModel& model,
+                                       const std::function<HRESULT(RecorderSettings&)>& change) const {
+  RecorderLock lock;
+  if (HRESULT hr = TakeForWriting(m_path, &lock); FAILED(hr)) return hr;
+  RecorderSettings settings;
+  if (HRESULT hr = LoadSettings(model, &settings); FAILED(hr)) return hr;
+  if (HRESULT hr = change(settings); hr != S_OK) return hr;
+  return WriteConfiguration("settings.json", SettingsToJson(settings));
 }
 
 HRESULT RecorderFolder::LoadState(RecorderState* state) const {
@@ -155,7 +163,11 @@ HRESULT RecorderFolder::UpdateState(const std::function<HRESULT(RecorderState&)>
   RecorderState state;
   if (HRESULT hr = LoadState(&state); FAILED(hr)) return hr;
   if (HRESULT hr = change(state); hr != S_OK) return hr;
-  HRESULT hr = WriteFileAtomically(m_path + "/state.json", StateToJson(state));
+  return WriteConfiguration("state.json", StateToJson(state));
+}
+
+HRESULT RecorderFolder::WriteConfiguration(const char* name, std::string_view content) const {
+  HRESULT hr = WriteFileAtomically(m_path + "/" + name, content);
   if (SUCCEEDED(hr)) return S_OK;
   return hr == dpmCtrlOutOfDiskSpace ? hr : dpmCtrlWriteDeviceConfiguration;
 }

@@ -47,6 +47,10 @@ class RecorderFolder {
   HRESULT LoadSettings(const RecorderModel& model, RecorderSettings* settings) const;
   // dpmCtrlWriteDeviceConfiguration (dpmCtrlOutOfDiskSpace for a full disk); the old file stays whole.
   HRESULT StoreSettings(const RecorderSettings& settings) const;
+  // LoadSettings, `change`, StoreSettings, all under the recorder's lock. What `change` returns other
+  // than S_OK comes back as it is, and nothing is written.
+  HRESULT UpdateSettings(const RecorderModel& model,
+                         const std::function<HRESULT(RecorderSettings&)>& change) const;
   HRESULT LoadState(RecorderState* state) const;
   // Reads the state, lets `change` change it and writes it back, all under the recorder's lock. What
   // `change` returns other than S_OK comes back as it is, and nothing is written.
@@ -74,6 +78,9 @@ class RecorderFolder {
   std::string RequestsPath() const { return m_path + "/requests"; }
 
  private:
+  // Under the lock: dpmCtrlWriteDeviceConfiguration, or dpmCtrlOutOfDiskSpace for a full disk.
+  HRESULT WriteConfiguration(const char* name, std::string_view content) const;
+
   std::string m_path;
 };
 

@@ -63,4 +63,24 @@ TEST(RecorderRace, PressAndScannerLoseNoUpdate) {
   EXPECT_EQ(state.barcodeScanner, (kRounds - 1) % 2 == 0);
 }
 
+// Two tools recording at once: each recording gets a number of its own, none replaces another.
+TEST(RecorderRace, RecordingsTakeANumberEach) {
+  constexpr int kRecordings = 100;
+  TempFolder root(FastTempBase());
+  ASSERT_EQ(RunTool(root.Path(), {"add", "DPM4_8200", "desk"}), 0);
+  const auto record = [&](int) {
+    return RunTool(root.Path(), {"record", "desk", "0.01"}) == 0 ? Round::Fine : Round::Failed;
+  };
+  ChildRacer first(kRecordings, record), second(kRecordings, record);
+  ASSERT_TRUE(first.Started() && second.Started());
+  first.Stop();
+  second.Stop();
+  EXPECT_EQ(first.Wait().failed, 0);
+  EXPECT_EQ(second.Wait().failed, 0);
+  size_t dictations = 0;
+  for (const auto& entry : std::filesystem::directory_iterator(root / "desk/card"))
+    dictations += entry.path().extension() == ".DSS";
+  EXPECT_EQ(dictations, 2u * kRecordings);
+}
+
 }  // namespace
