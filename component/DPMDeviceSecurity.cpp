@@ -58,6 +58,20 @@ HRESULT PairsFromVariant(const VARIANT* in, KeyPairs* pairs) {
   return S_OK;
 }
 
+// The stored form of a code; the empty code is stored as nothing.
+HRESULT StoreCode(std::string_view code, std::string* hash) {
+  if (code.empty()) {
+    hash->clear();
+    return S_OK;
+  }
+  return HashCode(code, hash);
+}
+
+// A code just proven right moves an old-style hash to the current one.
+HRESULT RefreshCode(std::string_view code, std::string* hash) {
+  return NeedsRehash(*hash) ? HashCode(code, hash) : S_OK;
+}
+
 }  // namespace
 
 HRESULT DPMDevice::GetPUKSet(VARIANT_BOOL* set) {
@@ -78,7 +92,7 @@ HRESULT DPMDevice::SetPUK(BSTR puk) {
   RecorderState state;
   if (HRESULT hr = Folder().LoadState(&state); FAILED(hr)) return hr;
   if (!state.pukHash.empty()) return dpmCtrlAccessDenied;  // a PUK is set once
-  state.pukHash = HashCode(state.salt, code);
+  if (HRESULT hr = HashCode(code, &state.pukHash); FAILED(hr)) return hr;
   return Folder().StoreState(state);
 }
 
@@ -90,7 +104,8 @@ HRESULT DPMDevice::SetPIN(BSTR puk, BSTR pin) {
   RecorderState state;
   if (HRESULT hr = Folder().LoadState(&state); FAILED(hr)) return hr;
   if (!CodeMatches(state.salt, state.pukHash, pukCode)) return dpmCtrlAccessDenied;
-  state.pinHash = pinCode.empty() ? std::string() : HashCode(state.salt, pinCode);
+  if (HRESULT hr = RefreshCode(pukCode, &state.pukHash); FAILED(hr)) return hr;
+  if (HRESULT hr = StoreCode(pinCode, &state.pinHash); FAILED(hr)) return hr;
   return Folder().StoreState(state);
 }
 
@@ -101,10 +116,11 @@ HRESULT DPMDevice::SetEncryptionPassword(BSTR oldKey, BSTR password) {
   if (!CodeText(oldKey, &oldCode) || !CodeText(password, &newCode) || !IsValidPassword(newCode)) return E_INVALIDARG;
   RecorderState state;
   if (HRESULT hr = Folder().LoadState(&state); FAILED(hr)) return hr;
-  if (!state.passwordHash.empty() && !CodeMatches(state.salt, state.passwordHash, oldCode) &&
-      !CodeMatches(state.salt, state.pukHash, oldCode))
-    return dpmCtrlAccessDenied;
-  state.passwordHash = newCode.empty() ? std::string() : HashCode(state.salt, newCode);
+  if (!state.passwordHash.empty() && !CodeMatches(state.salt, state.passwordHash, oldCode)) {
+    if (!CodeMatches(state.salt, state.pukHash, oldCode)) return dpmCtrlAccessDenied;
+    if (HRESULT hr = RefreshCode(oldCode, &state.pukHash); FAILED(hr)) return hr;
+  }
+  if (HRESULT hr = StoreCode(newCode, &state.passwordHash); FAILED(hr)) return hr;
   return Folder().StoreState(state);
 }
 

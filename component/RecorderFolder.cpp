@@ -10,7 +10,6 @@
 #include <unistd.h>
 
 #include "component/FileAccess.h"
-#include "component/SecurityCodes.h"
 #include "component/SettingsJson.h"
 #include "device/DpmResults.h"
 
@@ -45,7 +44,6 @@ RecorderIdentity NewIdentity(const RecorderModel& model) {
 RecorderState NewState() {
   RecorderState state;
   state.clockOffsetSeconds = -(3 * 3600 + 17 * 60 + 42);  // an unset recorder clock runs behind
-  state.salt = NewSalt();
   return state;
 }
 
