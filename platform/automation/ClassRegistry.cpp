@@ -9,6 +9,7 @@
 #include <sstream>
 
 #include "platform/automation/ComPtr.h"
+#include "platform/automation/internal/FileTrust.h"
 #include "platform/automation/internal/ModuleLoader.h"
 #include "platform/automation/internal/RegistryFile.h"
 
@@ -45,6 +46,7 @@ std::string RegistryFolder() {
 
 HRESULT RegisterClassEntry(REFCLSID clsid, std::string_view modulePath, std::string_view name) {
   if (modulePath.empty() || HasLineBreak(modulePath) || HasLineBreak(name)) return E_INVALIDARG;
+  if (modulePath.front() != '/') return CO_E_BAD_PATH;
   std::string content = "module=" + std::string(modulePath) + "\nname=" + std::string(name) + "\n";
   return WriteRegistryFile(ClassEntryPath(clsid), content) ? S_OK : REGDB_E_WRITEREGDB;
 }
@@ -62,8 +64,11 @@ HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void* reserved, REFIID i
   *out = nullptr;
   // Only in-process servers exist here.
   if (!(context & CLSCTX_INPROC_SERVER)) return REGDB_E_CLASSNOTREG;
-  std::optional<std::string> entry = ReadRegistryFile(ClassEntryPath(clsid), kEntryLimit);
+  const std::string entryPath = ClassEntryPath(clsid);
+  struct stat info {};
+  std::optional<std::string> entry = ReadRegistryFile(entryPath, kEntryLimit, &info);
   if (!entry) return REGDB_E_CLASSNOTREG;
+  if (!IsTrustedFile(info) || !IsTrustedFolderOf(entryPath)) return REGDB_E_UNSAFEENTRY;
   std::optional<std::string> modulePath = ModuleOfEntry(*entry);
   if (!modulePath) return REGDB_E_CLASSNOTREG;
   void* module = nullptr;
