@@ -6,7 +6,6 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <sstream>
 
 #include "platform/automation/ComPtr.h"
 #include "platform/automation/internal/FileTrust.h"
@@ -19,13 +18,16 @@ constexpr std::size_t kEntryLimit = 64 * 1024;
 
 std::string ClassEntryPath(REFCLSID clsid) { return RegistryFolder() + "/classes/" + GuidToString(clsid); }
 
-// An entry is "module=<path>" and "name=<name>" lines; the module line is required.
-std::optional<std::string> ModuleOfEntry(const std::string& content) {
-  std::istringstream lines(content);
-  std::string line;
+// An entry is "module=<path>" and "name=<name>" lines; the module line is required, the last one counts.
+// (Plain splitting: a string stream would set up the locale machinery on the start-up path.)
+std::optional<std::string> ModuleOfEntry(std::string_view content) {
+  constexpr std::string_view kKey = "module=";
   std::optional<std::string> module;
-  while (std::getline(lines, line)) {
-    if (line.rfind("module=", 0) == 0) module = line.substr(7);
+  while (!content.empty()) {
+    const std::size_t end = content.find('\n');
+    const std::string_view line = content.substr(0, end);
+    if (line.substr(0, kKey.size()) == kKey) module = std::string(line.substr(kKey.size()));
+    content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
   }
   if (!module || module->empty()) return std::nullopt;
   return module;
