@@ -7,7 +7,7 @@ build_pkgs=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenc
             nlohmann-json3-dev libsodium-dev fonts-liberation pkg-config libavformat-dev libavcodec-dev
             libswresample-dev libavutil-dev)
 run_pkgs=(xvfb x11vnc xauth)
-dev_pkgs=(imagemagick clang libclang-rt-14-dev)
+dev_pkgs=(imagemagick clang libclang-rt-14-dev x11-utils vncsnapshot)
 
 # The manual pages and icon rendered, the desktop files validated, the package's dependencies found.
 build_pkgs+=(scdoc librsvg2-bin desktop-file-utils appstream man-db dpkg-dev file)
