@@ -139,6 +139,15 @@ double Quantile(std::vector<double> values, double q) {
   return values[below] + (at - static_cast<double>(below)) * (values[above] - values[below]);
 }
 
+// The median of `values` under `name`, with its quartiles and extremes as the spread.
+void ReportSpread(benchmark::State& state, const std::string& name, const std::vector<double>& values) {
+  state.counters[name] = Quantile(values, 0.5);
+  state.counters[name + "_q1"] = Quantile(values, 0.25);
+  state.counters[name + "_q3"] = Quantile(values, 0.75);
+  state.counters[name + "_min"] = Quantile(values, 0);
+  state.counters[name + "_max"] = Quantile(values, 1);
+}
+
 void StartupToMainWindow(benchmark::State& state) {
   std::vector<double> ratios, cpuRatios, programMs, bareMs, programCpuMs, bareCpuMs, peakRatios;
   for (auto _ : state) {
@@ -162,20 +171,13 @@ void StartupToMainWindow(benchmark::State& state) {
     peakRatios.push_back(static_cast<double>(program->peakKilobytes) / static_cast<double>(bare->peakKilobytes));
   }
   if (ratios.empty()) return;
-  state.counters["startup_ratio"] = Quantile(ratios, 0.5);
-  state.counters["ratio_q1"] = Quantile(ratios, 0.25);
-  state.counters["ratio_q3"] = Quantile(ratios, 0.75);
-  state.counters["ratio_min"] = Quantile(ratios, 0);
-  state.counters["ratio_max"] = Quantile(ratios, 1);
+  ReportSpread(state, "startup_ratio", ratios);
+  if (!cpuRatios.empty()) ReportSpread(state, "cpu_ratio", cpuRatios);
   state.counters["program_ms"] = Quantile(programMs, 0.5);
   state.counters["bare_ms"] = Quantile(bareMs, 0.5);
-  state.counters["peak_memory_ratio"] = Quantile(peakRatios, 0.5);
-  if (cpuRatios.empty()) return;
-  state.counters["cpu_ratio"] = Quantile(cpuRatios, 0.5);
-  state.counters["cpu_ratio_q1"] = Quantile(cpuRatios, 0.25);
-  state.counters["cpu_ratio_q3"] = Quantile(cpuRatios, 0.75);
   state.counters["program_cpu_ms"] = Quantile(programCpuMs, 0.5);
   state.counters["bare_cpu_ms"] = Quantile(bareCpuMs, 0.5);
+  state.counters["peak_memory_ratio"] = Quantile(peakRatios, 0.5);
 }
 
 BENCHMARK(StartupToMainWindow)->Iterations(kPairs)->UseManualTime()->Unit(benchmark::kMillisecond);
