@@ -1,13 +1,22 @@
 // The component's costs that grow with the recorder: reading every property of the largest model,
-// and a settings-file export and import round trip. Each benchmark reports `ratio`: its time per
-// iteration over the time of the same number of interface calls on an object that does nothing,
-// measured in the same run.
+// and a settings-file export and import round trip.
+//
+// The read reports `ratio` to a floor that makes the same interface calls doing only what the
+// interface obliges: every string getter allocates the string it returns (of the same length) and the
+// caller frees it, every object getter hands out a reference the caller releases. The round trip
+// reports its time per file and per kilobyte, and `ratio` to the same bytes written atomically
+// (temporary file, fsync, rename, folder fsync) and read back the plain way.
 #include <benchmark/benchmark.h>
+
+#include <fcntl.h>
+#include <unistd.h>
 
 #include <chrono>
 #include <cstdlib>
+#include <ctime>
 #include <filesystem>
 #include <string>
+#include <vector>
 
 #include "component/RecorderFolder.h"
 #include "device/DpmIds.h"
@@ -19,32 +28,71 @@
 
 namespace {
 
-struct INothing : IUnknown {
-  virtual HRESULT Nothing(LONG* value) = 0;
+using Clock = std::chrono::steady_clock;
+
+double NsSince(Clock::time_point start) {
+  return std::chrono::duration<double, std::nano>(Clock::now() - start).count();
+}
+
+// The reads never wait, so this thread's processor time measures them without the machine's other load.
+double ThreadCpuNs() {
+  timespec now{};
+  ::clock_gettime(CLOCK_THREAD_CPUTIME_ID, &now);
+  return static_cast<double>(now.tv_sec) * 1e9 + static_cast<double>(now.tv_nsec);
+}
+
+// The shape of one read of everything: the length of each string returned, in order, and how many
+// number, flag and object getters were called.
+struct CallShape {
+  std::vector<UINT> texts;
+  size_t scalars = 0;
+  size_t objects = 0;
+  size_t Calls() const { return texts.size() + scalars + objects; }
 };
 
-class DoesNothing final : public INothing {
+// Getters that do only what the interface obliges.
+struct IFloor : IUnknown {
+  virtual HRESULT GetText(UINT length, BSTR* out) = 0;
+  virtual HRESULT GetNumber(LONG* out) = 0;
+  virtual HRESULT GetObject(IUnknown** out) = 0;
+};
+
+class Floor final : public IFloor {
  public:
   HRESULT QueryInterface(REFIID, void**) override { return E_NOINTERFACE; }
-  ULONG AddRef() override { return 1; }
-  ULONG Release() override { return 1; }
-  HRESULT Nothing(LONG* value) override { return S_OK; }
+  ULONG AddRef() override { return ++m_references; }
+  ULONG Release() override { return --m_references; }
+  HRESULT GetText(UINT length, BSTR* out) override {
+    if (m_source.size() < length) m_source.resize(length, u'x');
+    *out = SysAllocStringLen(m_source.data(), length);
+    return *out ? S_OK : E_OUTOFMEMORY;
+  }
+  HRESULT GetNumber(LONG* out) override {
+    *out = 1;
+    return S_OK;
+  }
+  HRESULT GetObject(IUnknown** out) override {
+    AddRef();
+    *out = this;
+    return S_OK;
+  }
+
+ private:
+  ULONG m_references = 1;
+  std::u16string m_source;
 };
 
-// Nanoseconds for `calls` calls on the do-nothing object, the floor of a benchmark.
-double FloorNs(size_t calls) {
-  static DoesNothing object;
-  INothing* target = &object;
-  constexpr int kRounds = 2000;
-  LONG value = 0;
-  const auto start = std::chrono::steady_clock::now();
-  for (int r = 0; r < kRounds; ++r)
-    for (size_t i = 0; i < calls; ++i) {
-      benchmark::DoNotOptimize(target);
-      benchmark::DoNotOptimize(target->Nothing(&value));
-    }
-  const auto end = std::chrono::steady_clock::now();
-  return std::chrono::duration<double, std::nano>(end - start).count() / kRounds;
+// The floor of one read: the calls of `shape` on the floor object.
+void ReadFloor(IFloor* floor, const CallShape& shape) {
+  benchmark::DoNotOptimize(floor);  // keeps the calls virtual
+  Bstr text;
+  for (UINT length : shape.texts) benchmark::DoNotOptimize(floor->GetText(length, text.Receive()));
+  LONG n = 0;
+  for (size_t i = 0; i < shape.scalars; ++i) benchmark::DoNotOptimize(floor->GetNumber(&n));
+  for (size_t i = 0; i < shape.objects; ++i) {
+    ComPtr<IUnknown> object;
+    benchmark::DoNotOptimize(floor->GetObject(object.ReleaseAndGetAddressOf()));
+  }
 }
 
 // One component with one DPM4_8500 recorder, in folders of the benchmark's own.
@@ -93,20 +141,23 @@ Bench* g_bench = nullptr;
 
 Bench& Shared() { return *g_bench; }
 
-// Reads every property of the settings object; returns how many interface calls that took.
-size_t ReadEverything(IDPMDeviceSettings* s) {
-  size_t calls = 0;
+// Reads every property of the settings object; `shape`, when given, learns what the calls returned.
+void ReadEverything(IDPMDeviceSettings* s, CallShape* shape = nullptr) {
   LONG n = 0;
   VARIANT_BOOL b = 0;
   Bstr text;
-  auto count = [&](HRESULT hr) {
+  auto scalar = [&](HRESULT hr) {
     benchmark::DoNotOptimize(hr);
-    ++calls;
+    if (shape) ++shape->scalars;
   };
-  count(s->get_FileNamePrefixString(text.Receive()));
-  count(s->get_MACAddress(text.Receive()));
-  count(s->get_FirmwareVersion(text.Receive()));
-  count(s->get_Keyword1String(text.Receive()));
+  auto string = [&](HRESULT hr) {
+    benchmark::DoNotOptimize(hr);
+    if (shape) shape->texts.push_back(text.Length());
+  };
+  string(s->get_FileNamePrefixString(text.Receive()));
+  string(s->get_MACAddress(text.Receive()));
+  string(s->get_FirmwareVersion(text.Receive()));
+  string(s->get_Keyword1String(text.Receive()));
   for (auto get : {&IDPMDeviceSettings::get_FileNamePrefixType, &IDPMDeviceSettings::get_FileCounter,
                    &IDPMDeviceSettings::get_DateTimeFormat, &IDPMDeviceSettings::get_RecordingMode,
                    &IDPMDeviceSettings::get_Appearance, &IDPMDeviceSettings::get_DownloadMode,
@@ -116,7 +167,7 @@ size_t ReadEverything(IDPMDeviceSettings* s) {
                    &IDPMDeviceSettings::get_BarcodeScanButton, &IDPMDeviceSettings::get_OS,
                    &IDPMDeviceSettings::get_BarcodeMode, &IDPMDeviceSettings::get_FunctionKey,
                    &IDPMDeviceSettings::get_FourPosSwitch})
-    count((s->*get)(&n));
+    scalar((s->*get)(&n));
   for (auto get : {&IDPMDeviceSettings::get_DLSButtonEnabled, &IDPMDeviceSettings::get_DeviceBeep,
                    &IDPMDeviceSettings::get_VoiceActivation, &IDPMDeviceSettings::get_ProtectDevice,
                    &IDPMDeviceSettings::get_DeleteFilesAfterDownload, &IDPMDeviceSettings::get_DELButtonEnabled,
@@ -126,42 +177,30 @@ size_t ReadEverything(IDPMDeviceSettings* s) {
                    &IDPMDeviceSettings::get_NoiseReduction, &IDPMDeviceSettings::get_RecordLevelInd,
                    &IDPMDeviceSettings::get_ProhibitFileAlteration, &IDPMDeviceSettings::get_ProMode,
                    &IDPMDeviceSettings::get_PlusButtonEnabled, &IDPMDeviceSettings::get_MinusButtonEnabled})
-    count((s->*get)(&b));
-  count(s->get_VoiceCommandType(0, &n));
+    scalar((s->*get)(&b));
+  scalar(s->get_VoiceCommandType(0, &n));
   LONG keywords = 0, rows = 0;
-  count(s->get_KeywordUsageCount(&keywords));
-  count(s->get_KeywordContentCount(&rows));
+  scalar(s->get_KeywordUsageCount(&keywords));
+  scalar(s->get_KeywordContentCount(&rows));
   for (LONG k = 0; k < keywords; ++k) {
-    count(s->get_KeywordUsageString(k, text.Receive()));
-    count(s->get_KeywordBarcodeScan(k, &b));
-    count(s->get_KeywordVoiceCommand(k, &b));
-    count(s->get_KeywordMandatory(k, &b));
-    for (LONG r = 0; r < rows; ++r) count(s->get_KeywordContentString(k, r, text.Receive()));
+    string(s->get_KeywordUsageString(k, text.Receive()));
+    scalar(s->get_KeywordBarcodeScan(k, &b));
+    scalar(s->get_KeywordVoiceCommand(k, &b));
+    scalar(s->get_KeywordMandatory(k, &b));
+    for (LONG r = 0; r < rows; ++r) string(s->get_KeywordContentString(k, r, text.Receive()));
   }
   for (LONG button = 0; button < 3; ++button)
-    for (LONG state = 0; state < 5; ++state) count(s->get_SmartButtonConfiguration(button, state, &n));
-  for (LONG area = 1; area <= 4; ++area) count(s->get_DisplayAreaMapping(area, &n));
+    for (LONG state = 0; state < 5; ++state) scalar(s->get_SmartButtonConfiguration(button, state, &n));
+  for (LONG area = 1; area <= 4; ++area) scalar(s->get_DisplayAreaMapping(area, &n));
   for (LONG p = 0; p < 4; ++p) {
     ComPtr<IDPMRecordingProfile> profile;
-    count(s->get_RecordingProfile(p, profile.ReleaseAndGetAddressOf()));
-    count(profile->get_AudioQuality(&n));
-    count(profile->get_ProfileMicSensitivity(&n));
-    count(profile->get_MicrophoneDirection(0, &n));
-    count(profile->get_MicrophoneDirection(1, &n));
+    benchmark::DoNotOptimize(s->get_RecordingProfile(p, profile.ReleaseAndGetAddressOf()));
+    if (shape) ++shape->objects;
+    scalar(profile->get_AudioQuality(&n));
+    scalar(profile->get_ProfileMicSensitivity(&n));
+    scalar(profile->get_MicrophoneDirection(0, &n));
+    scalar(profile->get_MicrophoneDirection(1, &n));
   }
-  return calls;
-}
-
-// Runs `body` (which makes `calls` interface calls) and reports its ratio to the floor.
-template <class Body>
-void Measure(benchmark::State& state, size_t calls, Body body) {
-  const double floor = FloorNs(calls);
-  const auto start = std::chrono::steady_clock::now();
-  for (auto _ : state) body();
-  const double spent = std::chrono::duration<double, std::nano>(std::chrono::steady_clock::now() - start).count();
-  state.counters["calls"] = static_cast<double>(calls);
-  state.counters["floor_ns"] = floor;
-  state.counters["ratio"] = spent / static_cast<double>(state.iterations()) / floor;
 }
 
 void BM_ReadEveryPropertyOfTheLargestModel(benchmark::State& state) {
@@ -170,10 +209,40 @@ void BM_ReadEveryPropertyOfTheLargestModel(benchmark::State& state) {
     state.SkipWithError("the component did not start");
     return;
   }
-  const size_t calls = ReadEverything(bench.settings.Get());
-  Measure(state, calls, [&] { ReadEverything(bench.settings.Get()); });
+  CallShape shape;
+  ReadEverything(bench.settings.Get(), &shape);
+  double start = ThreadCpuNs();
+  for (auto _ : state) ReadEverything(bench.settings.Get());
+  const double readNs = (ThreadCpuNs() - start) / static_cast<double>(state.iterations());
+
+  Floor floor;
+  start = ThreadCpuNs();
+  for (benchmark::IterationCount i = 0; i < state.iterations(); ++i) ReadFloor(&floor, shape);
+  const double floorNs = (ThreadCpuNs() - start) / static_cast<double>(state.iterations());
+  state.counters["calls"] = static_cast<double>(shape.Calls());
+  state.counters["strings"] = static_cast<double>(shape.texts.size());
+  state.counters["floor_ns"] = floorNs;
+  state.counters["read_ns"] = readNs;
+  state.counters["ratio"] = readNs / floorNs;
 }
-BENCHMARK(BM_ReadEveryPropertyOfTheLargestModel);
+BENCHMARK(BM_ReadEveryPropertyOfTheLargestModel)->Repetitions(7)->ReportAggregatesOnly(true);
+
+// The same bytes written atomically and read back, the simplest way.
+void WriteAndReadPlainly(const std::string& path, const std::string& bytes) {
+  const std::string temp = path + ".tmp";
+  int fd = ::open(temp.c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+  benchmark::DoNotOptimize(::write(fd, bytes.data(), bytes.size()));
+  ::fsync(fd);
+  ::close(fd);
+  ::rename(temp.c_str(), path.c_str());
+  fd = ::open(std::filesystem::path(path).parent_path().c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  ::fsync(fd);
+  ::close(fd);
+  std::string back(bytes.size(), '\0');
+  fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+  benchmark::DoNotOptimize(::read(fd, back.data(), back.size()));
+  ::close(fd);
+}
 
 void BM_ExportImportRoundTrip(benchmark::State& state) {
   Bench& bench = Shared();
@@ -181,14 +250,30 @@ void BM_ExportImportRoundTrip(benchmark::State& state) {
     state.SkipWithError("the component did not start");
     return;
   }
-  Bstr path(AnsiToBstr(bench.File("roundtrip.json")));
-  Measure(state, 2, [&] {
+  const std::string file = bench.File("roundtrip.json");
+  Bstr path(AnsiToBstr(file));
+  auto start = Clock::now();
+  for (auto _ : state) {
     ComPtr<IDPMDeviceSettings> imported;
     benchmark::DoNotOptimize(bench.control->ExportSettings(path.Get(), bench.settings.Get()));
     benchmark::DoNotOptimize(bench.control->ImportSettings(path.Get(), imported.ReleaseAndGetAddressOf()));
-  });
+  }
+  const double fileNs = NsSince(start) / static_cast<double>(state.iterations());
+
+  std::error_code error;
+  const double bytes = static_cast<double>(std::filesystem::file_size(file, error));
+  const std::string content(static_cast<size_t>(bytes), 'x');
+  const std::string plain = bench.File("plain.json");
+  start = Clock::now();
+  for (benchmark::IterationCount i = 0; i < state.iterations(); ++i) WriteAndReadPlainly(plain, content);
+  const double floorNs = NsSince(start) / static_cast<double>(state.iterations());
+  state.counters["file_kb"] = bytes / 1024;
+  state.counters["ms_per_file"] = fileNs / 1e6;
+  state.counters["us_per_kb"] = bytes > 0 ? fileNs / 1e3 / (bytes / 1024) : 0;
+  state.counters["floor_ms_per_file"] = floorNs / 1e6;
+  state.counters["ratio"] = fileNs / floorNs;
 }
-BENCHMARK(BM_ExportImportRoundTrip);
+BENCHMARK(BM_ExportImportRoundTrip)->UseRealTime()->Repetitions(7)->ReportAggregatesOnly(true);
 
 }  // namespace
 

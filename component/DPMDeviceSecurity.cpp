@@ -58,6 +58,20 @@ HRESULT PairsFromVariant(const VARIANT* in, KeyPairs* pairs) {
   return S_OK;
 }
 
+// The stored form of a code; the empty code is stored as nothing.
+HRESULT StoreCode(std::string_view code, std::string* hash) {
+  if (code.empty()) {
+    hash->clear();
+    return S_OK;
+  }
+  return HashCode(code, hash);
+}
+
+// A code just proven right moves an old-style hash to the current one.
+HRESULT RefreshCode(std::string_view code, std::string* hash) {
+  return NeedsRehash(*hash) ? HashCode(code, hash) : S_OK;
+}
+
 }  // namespace
 
 HRESULT DPMDevice::GetPUKSet(VARIANT_BOOL* set) {
@@ -75,9 +89,11 @@ HRESULT DPMDevice::SetPUK(BSTR puk) {
   if (!Model().security) return dpmCtrlNotSupported;
   std::string code;
   if (!CodeText(puk, &code) || !IsValidPuk(code)) return E_INVALIDARG;
-  return Folder().UpdateState([&](RecorderState& state) {
+  std::string hash;
+  if (HRESULT hr = HashCode(code, &hash); FAILED(hr)) return hr;  // the slow part, before the lock
+  return Folder().UpdateState([&](RecorderState& state) -> HRESULT {
     if (!state.pukHash.empty()) return dpmCtrlAccessDenied;  // a PUK is set once
-    state.pukHash = HashCode(state.salt, code);
+    state.pukHash = hash;
     return S_OK;
   });
 }
@@ -87,10 +103,10 @@ HRESULT DPMDevice::SetPIN(BSTR puk, BSTR pin) {
   if (!Model().security) return dpmCtrlNotSupported;
   std::string pukCode, pinCode;
   if (!CodeText(puk, &pukCode) || !CodeText(pin, &pinCode) || !IsValidPin(pinCode)) return E_INVALIDARG;
-  return Folder().UpdateState([&](RecorderState& state) {
+  return Folder().UpdateState([&](RecorderState& state) -> HRESULT {
     if (!CodeMatches(state.salt, state.pukHash, pukCode)) return dpmCtrlAccessDenied;
-    state.pinHash = pinCode.empty() ? std::string() : HashCode(state.salt, pinCode);
-    return S_OK;
+    if (HRESULT hr = RefreshCode(pukCode, &state.pukHash); FAILED(hr)) return hr;
+    return StoreCode(pinCode, &state.pinHash);
   });
 }
 
@@ -99,12 +115,12 @@ HRESULT DPMDevice::SetEncryptionPassword(BSTR oldKey, BSTR password) {
   if (!Model().encryption) return dpmCtrlNotSupported;
   std::string oldCode, newCode;
   if (!CodeText(oldKey, &oldCode) || !CodeText(password, &newCode) || !IsValidPassword(newCode)) return E_INVALIDARG;
-  return Folder().UpdateState([&](RecorderState& state) {
-    if (!state.passwordHash.empty() && !CodeMatches(state.salt, state.passwordHash, oldCode) &&
-        !CodeMatches(state.salt, state.pukHash, oldCode))
-      return dpmCtrlAccessDenied;
-    state.passwordHash = newCode.empty() ? std::string() : HashCode(state.salt, newCode);
-    return S_OK;
+  return Folder().UpdateState([&](RecorderState& state) -> HRESULT {
+    if (!state.passwordHash.empty() && !CodeMatches(state.salt, state.passwordHash, oldCode)) {
+      if (!CodeMatches(state.salt, state.pukHash, oldCode)) return dpmCtrlAccessDenied;
+      if (HRESULT hr = RefreshCode(oldCode, &state.pukHash); FAILED(hr)) return hr;
+    }
+    return StoreCode(newCode, &state.passwordHash);
   });
 }
 

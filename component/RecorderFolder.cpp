@@ -11,7 +11,6 @@
 
 #include "component/FileAccess.h"
 #include "component/RecorderLock.h"
-#include "component/SecurityCodes.h"
 #include "component/SettingsJson.h"
 #include "device/DpmResults.h"
 
@@ -46,7 +45,6 @@ RecorderIdentity NewIdentity(const RecorderModel& model) {
 RecorderState NewState() {
   RecorderState state;
   state.clockOffsetSeconds = -(3 * 3600 + 17 * 60 + 42);  // an unset recorder clock runs behind
-  state.salt = NewSalt();
   return state;
 }
 

@@ -10,10 +10,11 @@
 //                   "leds": [0, 0], "lastButton": -1, "welcomeScreen": "", "displayImage": "",
 //                   "barcodeScanner": false,
 //                   "barcodeLayout": {"layout": 0, "prefix": [[0,0] x10], "postfix": [[0,0] x10]},
-//                   "security": {"salt": "hex", "puk": "hash or empty", "pin": "...",
+//                   "security": {"salt": "", "puk": "hash or empty", "pin": "...",
 //                                "password": "..."}}
 //
-// Security codes are stored only as salted hashes (SecurityCodes.h), never in clear.
+// Security codes are stored only as hashes (SecurityCodes.h), never in clear. The salt is used only by
+// the hashes of earlier versions; a new recorder leaves it empty.
 #include <array>
 #include <cstdint>
 #include <string>

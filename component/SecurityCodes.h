@@ -7,17 +7,24 @@
 //   password  the encryption password: 8 to 32 printable ASCII characters with at least one letter
 //             and one digit; changing or clearing (empty) a set password needs the old password or
 //             the PUK as the old key (dpmCtrlAccessDenied otherwise).
-// A code that breaks its format is E_INVALIDARG. Codes are kept only as salted hashes: the salt is
-// 16 random bytes per recorder, the hash PBKDF2-HMAC-SHA256 of the code with 4096 rounds, both as hex,
-// so the recorder folder never holds a code in clear and a stolen folder costs a search per guess.
+// A code that breaks its format is E_INVALIDARG.
+//
+// Codes are kept only as libsodium Argon2id strings (salt and cost inside), at the interactive limits:
+// 2 passes over 64 MiB, a few hundred milliseconds a guess, so a stolen folder does not give up even a
+// 4-digit PIN in seconds. Recorders written by earlier versions hold PBKDF2-HMAC-SHA256 hashes (4096
+// rounds, hex, salted with the recorder's "salt" text); those still verify and are replaced by Argon2id
+// as soon as the code is known again (changed, or given as the old key).
 #include <string>
 #include <string_view>
 
 #include "platform/automation/Types.h"
 
-std::string NewSalt();
-std::string HashCode(std::string_view salt, std::string_view code);
+// S_OK and the stored form of `code`; E_OUTOFMEMORY when the hash's memory cannot be had.
+HRESULT HashCode(std::string_view code, std::string* hash);
+// Whether `code` is the one `hash` was made from. An empty, damaged or absurdly costly hash matches nothing.
 bool CodeMatches(std::string_view salt, std::string_view hash, std::string_view code);
+// Whether a matching hash should be made again: an old PBKDF2 hash, or Argon2id at other limits.
+bool NeedsRehash(std::string_view hash);
 
 bool IsValidPuk(std::string_view puk);
 bool IsValidPin(std::string_view pin);  // the empty PIN included

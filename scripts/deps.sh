@@ -4,10 +4,10 @@
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
-            nlohmann-json3-dev fonts-liberation pkg-config libavformat-dev libavcodec-dev
+            nlohmann-json3-dev libsodium-dev fonts-liberation pkg-config libavformat-dev libavcodec-dev
             libswresample-dev libavutil-dev)
 run_pkgs=(xvfb x11vnc xauth)
-dev_pkgs=(imagemagick clang libclang-rt-14-dev)
+dev_pkgs=(imagemagick clang libclang-rt-14-dev x11-utils vncsnapshot)
 
 # The manual pages and icon rendered, the desktop files validated, the package's dependencies found.
 build_pkgs+=(scdoc librsvg2-bin desktop-file-utils appstream man-db dpkg-dev file)

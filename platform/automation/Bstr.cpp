@@ -6,9 +6,18 @@
 #include <limits>
 #include <new>
 
-// Layout: a 32-bit byte count, the characters, a terminating zero. The BSTR points at the characters.
+// Layout: a 32-bit mark, a 32-bit byte count, the characters, a terminating zero. The BSTR points at
+// the characters. The mark says whether the string was counted, so that switching the count on in
+// mid-run never counts down a string that was not counted up.
 namespace {
 
+struct Header {
+  std::uint32_t counted;
+  std::uint32_t bytes;
+};
+
+// The live count is a shared atomic that every string would pay for; only tests ask for it.
+std::atomic<bool> g_counting{false};
 std::atomic<long> g_liveStrings{0};
 std::atomic<unsigned> g_simulatedFailures{0};
 
@@ -20,11 +29,9 @@ bool TakeSimulatedFailure() {
   return false;
 }
 
-constexpr std::size_t kHeader = sizeof(std::uint32_t);
+constexpr std::size_t kHeader = sizeof(Header);
 
-std::uint32_t* HeaderOf(BSTR text) {
-  return reinterpret_cast<std::uint32_t*>(reinterpret_cast<char*>(text) - kHeader);
-}
+Header* HeaderOf(BSTR text) { return reinterpret_cast<Header*>(reinterpret_cast<char*>(text) - kHeader); }
 
 }  // namespace
 
@@ -40,31 +47,36 @@ BSTR SysAllocStringLen(const OLECHAR* text, UINT length) {
   if (length > (std::numeric_limits<std::uint32_t>::max() - kHeader) / sizeof(OLECHAR) - 1) return nullptr;
   if (TakeSimulatedFailure()) return nullptr;
   std::size_t bytes = std::size_t{length} * sizeof(OLECHAR);
-  void* block = std::malloc(kHeader + bytes + sizeof(OLECHAR));
-  if (!block) return nullptr;
-  *static_cast<std::uint32_t*>(block) = static_cast<std::uint32_t>(bytes);
-  BSTR chars = reinterpret_cast<BSTR>(static_cast<char*>(block) + kHeader);
+  auto* header = static_cast<Header*>(std::malloc(kHeader + bytes + sizeof(OLECHAR)));
+  if (!header) return nullptr;
+  header->bytes = static_cast<std::uint32_t>(bytes);
+  header->counted = g_counting.load(std::memory_order_relaxed) ? 1 : 0;
+  if (header->counted) g_liveStrings.fetch_add(1);
+  BSTR chars = reinterpret_cast<BSTR>(reinterpret_cast<char*>(header) + kHeader);
   if (text)
     std::memcpy(chars, text, bytes);
   else
     std::memset(chars, 0, bytes);
   chars[length] = 0;
-  g_liveStrings.fetch_add(1);
   return chars;
 }
 
 void SysFreeString(BSTR text) {
   if (!text) return;
-  std::free(HeaderOf(text));
-  g_liveStrings.fetch_sub(1);
+  Header* header = HeaderOf(text);
+  if (header->counted) g_liveStrings.fetch_sub(1);
+  std::free(header);
 }
 
 UINT SysStringLen(BSTR text) {
   if (!text) return 0;
-  return *HeaderOf(text) / sizeof(OLECHAR);
+  return HeaderOf(text)->bytes / sizeof(OLECHAR);
 }
 
-long SysLiveStringCount() { return g_liveStrings.load(); }
+long SysLiveStringCount() {
+  g_counting.store(true);
+  return g_liveStrings.load();
+}
 
 void SysSimulateAllocFailures(unsigned count) { g_simulatedFailures.store(count); }
 

@@ -10,7 +10,9 @@ BSTR SysAllocString(const OLECHAR* text);                // null text gives null
 BSTR SysAllocStringLen(const OLECHAR* text, UINT length);  // null text: `length` zeroed characters
 void SysFreeString(BSTR text);                           // null is fine
 UINT SysStringLen(BSTR text);                            // null gives 0
-// How many strings are alive in this process; tests use it to prove every string was freed.
+// How many strings are alive in this process; tests use it to prove every string was freed. Counting
+// starts with the first call (strings made before are not counted), so a program that never asks
+// does not pay for it.
 long SysLiveStringCount();
 // Makes the next `count` string allocations fail, so tests can reach out-of-memory paths.
 void SysSimulateAllocFailures(unsigned count);

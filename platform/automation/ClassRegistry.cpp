@@ -6,9 +6,9 @@
 #include <cstdlib>
 #include <filesystem>
 #include <optional>
-#include <sstream>
 
 #include "platform/automation/ComPtr.h"
+#include "platform/automation/internal/FileTrust.h"
 #include "platform/automation/internal/ModuleLoader.h"
 #include "platform/automation/internal/RegistryFile.h"
 
@@ -18,13 +18,16 @@ constexpr std::size_t kEntryLimit = 64 * 1024;
 
 std::string ClassEntryPath(REFCLSID clsid) { return RegistryFolder() + "/classes/" + GuidToString(clsid); }
 
-// An entry is "module=<path>" and "name=<name>" lines; the module line is required.
-std::optional<std::string> ModuleOfEntry(const std::string& content) {
-  std::istringstream lines(content);
-  std::string line;
+// An entry is "module=<path>" and "name=<name>" lines; the module line is required, the last one counts.
+// (Plain splitting: a string stream would set up the locale machinery on the start-up path.)
+std::optional<std::string> ModuleOfEntry(std::string_view content) {
+  constexpr std::string_view kKey = "module=";
   std::optional<std::string> module;
-  while (std::getline(lines, line)) {
-    if (line.rfind("module=", 0) == 0) module = line.substr(7);
+  while (!content.empty()) {
+    const std::size_t end = content.find('\n');
+    const std::string_view line = content.substr(0, end);
+    if (line.substr(0, kKey.size()) == kKey) module = std::string(line.substr(kKey.size()));
+    content.remove_prefix(end == std::string_view::npos ? content.size() : end + 1);
   }
   if (!module || module->empty()) return std::nullopt;
   return module;
@@ -45,6 +48,7 @@ std::string RegistryFolder() {
 
 HRESULT RegisterClassEntry(REFCLSID clsid, std::string_view modulePath, std::string_view name) {
   if (modulePath.empty() || HasLineBreak(modulePath) || HasLineBreak(name)) return E_INVALIDARG;
+  if (modulePath.front() != '/') return CO_E_BAD_PATH;
   std::string content = "module=" + std::string(modulePath) + "\nname=" + std::string(name) + "\n";
   return WriteRegistryFile(ClassEntryPath(clsid), content) ? S_OK : REGDB_E_WRITEREGDB;
 }
@@ -62,8 +66,11 @@ HRESULT CoGetClassObject(REFCLSID clsid, DWORD context, void* reserved, REFIID i
   *out = nullptr;
   // Only in-process servers exist here.
   if (!(context & CLSCTX_INPROC_SERVER)) return REGDB_E_CLASSNOTREG;
-  std::optional<std::string> entry = ReadRegistryFile(ClassEntryPath(clsid), kEntryLimit);
+  const std::string entryPath = ClassEntryPath(clsid);
+  struct stat info {};
+  std::optional<std::string> entry = ReadRegistryFile(entryPath, kEntryLimit, &info);
   if (!entry) return REGDB_E_CLASSNOTREG;
+  if (!IsTrustedFile(info) || !IsTrustedFolderOf(entryPath)) return REGDB_E_UNSAFEENTRY;
   std::optional<std::string> modulePath = ModuleOfEntry(*entry);
   if (!modulePath) return REGDB_E_CLASSNOTREG;
   void* module = nullptr;

@@ -1,5 +1,7 @@
 // regsvr: registers (or with /u unregisters) an in-process server module.
 #include <cstdio>
+#include <filesystem>
+#include <string>
 #include <string_view>
 
 #include "platform/automation/ClassRegistry.h"
@@ -22,7 +24,10 @@ int main(int argc, char** argv) {
     std::fprintf(stderr, "usage: regsvr [/u] <module>\n");
     return 2;
   }
-  HRESULT hr = RegisterServerModule(module, unregister);
+  // The registry takes absolute paths only; a path typed here means the current folder.
+  std::error_code error;
+  const std::string path = std::filesystem::absolute(module, error).lexically_normal().string();
+  HRESULT hr = error ? CO_E_BAD_PATH : RegisterServerModule(path, unregister);
   const char* entry = unregister ? "DllUnregisterServer" : "DllRegisterServer";
   if (FAILED(hr)) {
     std::fprintf(stderr, "regsvr: %s in %s failed: 0x%08X\n", entry, module, static_cast<unsigned>(hr));

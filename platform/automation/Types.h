@@ -54,6 +54,11 @@ constexpr HRESULT REGDB_E_WRITEREGDB = HresultOf(0x80040151);
 constexpr HRESULT CO_E_NOTINITIALIZED = HresultOf(0x800401F0);
 constexpr HRESULT CO_E_DLLNOTFOUND = HresultOf(0x800401F8);
 constexpr HRESULT CO_E_ERRORINDLL = HresultOf(0x800401F9);
+constexpr HRESULT CO_E_BAD_PATH = HresultOf(0x80080004);
+// The class registry's refusals of what other users could have changed (ClassRegistry.h); the
+// platform has no such codes, as its registry guards itself.
+constexpr HRESULT REGDB_E_UNSAFEENTRY = HresultOf(0x8004015E);
+constexpr HRESULT CO_E_UNSAFEMODULE = HresultOf(0x8004015F);
 constexpr HRESULT RPC_E_CHANGED_MODE = HresultOf(0x80010106);
 constexpr HRESULT RPC_E_WRONG_THREAD = HresultOf(0x8001010E);
 constexpr HRESULT RPC_E_DISCONNECTED = HresultOf(0x80010108);

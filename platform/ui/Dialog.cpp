@@ -176,6 +176,19 @@ int Scale(int units, int base, int divisor) {
   return static_cast<int>(std::lround(static_cast<double>(units) * base / divisor));
 }
 
+// The font's base units; measuring them shapes text, so a dialog measures them once.
+struct BaseUnits {
+  int x;
+  int y;
+};
+
+BaseUnits BaseUnitsOf(const QFont& font) { return {ui::BaseUnitX(font), ui::BaseUnitY(font)}; }
+
+RECT ToPixels(const RECT& r, BaseUnits units) {
+  return RECT{Scale(r.left, units.x, 4), Scale(r.top, units.y, 8), Scale(r.right, units.x, 4),
+              Scale(r.bottom, units.y, 8)};
+}
+
 HWND FirstTabStop(HWND dialog) {
   for (HWND child : dialog->children) {
     QWidget* w = child->widget;
@@ -227,9 +240,7 @@ CDialog::~CDialog() = default;
 
 void CDialog::MapDialogRect(LPRECT rect) const {
   QFont font = ui::IsLive(m_hWnd) ? m_hWnd->widget->font() : DialogFont(m_template);
-  int bx = ui::BaseUnitX(font);
-  int by = ui::BaseUnitY(font);
-  *rect = RECT{Scale(rect->left, bx, 4), Scale(rect->top, by, 8), Scale(rect->right, bx, 4), Scale(rect->bottom, by, 8)};
+  *rect = ToPixels(*rect, BaseUnitsOf(font));
 }
 
 BOOL CDialog::CreateFromTemplate(CWnd* parent, bool modal) {
@@ -256,8 +267,8 @@ BOOL CDialog::CreateFromTemplate(CWnd* parent, bool modal) {
   m_ended = false;
   m_result = -1;
 
-  RECT size{0, 0, m_template.cx, m_template.cy};
-  MapDialogRect(&size);
+  const BaseUnits units = BaseUnitsOf(widget->font());
+  const RECT size = ToPixels(RECT{0, 0, m_template.cx, m_template.cy}, units);
   if (m_template.style & WS_THICKFRAME) widget->resize(size.right, size.bottom);
   else widget->setFixedSize(size.right, size.bottom);
 
@@ -265,8 +276,7 @@ BOOL CDialog::CreateFromTemplate(CWnd* parent, bool modal) {
   std::vector<HWND> groupBoxes;
   for (const ControlTemplate& c : m_template.controls) {
     QWidget* w = MakeWidget(c, widget);
-    RECT r{c.rect.x, c.rect.y, c.rect.x + c.rect.cx, c.rect.y + c.rect.cy};
-    MapDialogRect(&r);
+    const RECT r = ToPixels(RECT{c.rect.x, c.rect.y, c.rect.x + c.rect.cx, c.rect.y + c.rect.cy}, units);
     int height = r.bottom - r.top;
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
       // The template's height includes the dropped list.

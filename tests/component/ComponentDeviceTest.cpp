@@ -85,6 +85,29 @@ TEST_F(ComponentDevice, SecurityCodesFollowTheRulesAndStayHashed) {
     EXPECT_EQ(state.find(std::string("\"") + clear + "\""), std::string::npos) << clear << " stored in clear";
 }
 
+// A recorder written by an earlier version: PUK 12345678 as PBKDF2-HMAC-SHA256 under the recorder's salt.
+TEST_F(ComponentDevice, CodesOfEarlierVersionsStillOpenAndMoveToArgon2id) {
+  Start("DPM4_8500");
+  RecorderFolder folder(Folder());
+  RecorderState state;
+  ASSERT_EQ(folder.UpdateState([](RecorderState& old) {
+              old.salt = "00112233445566778899aabbccddeeff";
+              old.pukHash = "9a9e11128a77f11d14e4aef58e1221cb59c1cf330265f7f3a69b76685ba3f4cd";
+              return S_OK;
+            }),
+            S_OK);
+
+  Bstr puk = Text("12345678"), wrong = Text("87654321"), pin = Text("2468");
+  EXPECT_EQ(device->SetPIN(wrong.Get(), pin.Get()), dpmCtrlAccessDenied);
+  ASSERT_EQ(folder.LoadState(&state), S_OK);
+  EXPECT_EQ(state.pukHash.size(), 64u) << "a refused code changes nothing";
+  ASSERT_EQ(device->SetPIN(puk.Get(), pin.Get()), S_OK);
+  ASSERT_EQ(folder.LoadState(&state), S_OK);
+  EXPECT_EQ(state.pukHash.rfind("$argon2id$", 0), 0u) << "the PUK, once given, is hashed anew";
+  EXPECT_EQ(state.pinHash.rfind("$argon2id$", 0), 0u);
+  EXPECT_EQ(device->SetPIN(puk.Get(), Text("").Get()), S_OK) << "and still opens";
+}
+
 TEST_F(ComponentDevice, SecurityOnModelsWithoutIt) {
   Start("DPM_9350_00");
   Bstr puk = Text("12345678");

@@ -5,7 +5,9 @@
 
 #include "platform/automation/Types.h"
 
-// S_OK and the module handle; CO_E_DLLNOTFOUND when the file is missing or does not load.
+// S_OK and the module handle. CO_E_BAD_PATH for a path that is not absolute; CO_E_UNSAFEMODULE when
+// another user could have changed the module (FileTrust.h); CO_E_DLLNOTFOUND when the file is missing
+// or does not load.
 HRESULT LoadServerModule(const std::string& path, void** module);
 // The exported symbol or null.
 void* FindModuleExport(void* module, const char* name);

@@ -20,12 +20,19 @@ bool WriteAll(int fd, std::string_view content) {
   return true;
 }
 
+// Like create_directories, but a group-writable umask must not make the registry untrusted.
+bool MakeFolders(const std::filesystem::path& folder) {
+  if (folder.empty()) return true;
+  struct stat info {};
+  if (::stat(folder.c_str(), &info) == 0) return S_ISDIR(info.st_mode);
+  if (!MakeFolders(folder.parent_path())) return false;
+  return ::mkdir(folder.c_str(), 0755) == 0 || errno == EEXIST;
+}
+
 }  // namespace
 
 bool WriteRegistryFile(const std::string& path, std::string_view content) {
-  std::error_code error;
-  std::filesystem::create_directories(std::filesystem::path(path).parent_path(), error);
-  if (error) return false;
+  if (!MakeFolders(std::filesystem::path(path).parent_path())) return false;
   std::string temp = path + ".XXXXXX";
   std::vector<char> name(temp.begin(), temp.end());
   name.push_back('\0');
@@ -38,14 +45,15 @@ bool WriteRegistryFile(const std::string& path, std::string_view content) {
   return ok;
 }
 
-std::optional<std::string> ReadRegistryFile(const std::string& path, std::size_t limit) {
+std::optional<std::string> ReadRegistryFile(const std::string& path, std::size_t limit, struct stat* info) {
   int fd = ::open(path.c_str(), O_RDONLY | O_CLOEXEC | O_NOFOLLOW | O_NONBLOCK);
   if (fd < 0) return std::nullopt;
-  struct stat info {};
-  if (::fstat(fd, &info) != 0 || !S_ISREG(info.st_mode) || static_cast<std::size_t>(info.st_size) > limit) {
+  struct stat seen {};
+  if (::fstat(fd, &seen) != 0 || !S_ISREG(seen.st_mode) || static_cast<std::size_t>(seen.st_size) > limit) {
     ::close(fd);
     return std::nullopt;
   }
+  if (info) *info = seen;
   std::string content;
   char buffer[4096];
   for (;;) {

@@ -2,7 +2,9 @@
 
 #include <dlfcn.h>
 #include <gtest/gtest.h>
+#include <sys/stat.h>
 #include <sys/wait.h>
+#include <unistd.h>
 
 #include <cstdlib>
 #include <filesystem>
@@ -133,6 +135,106 @@ TEST_F(ClassRegistryTest, ModulePathOfNamesTheLoadedModule) {
   dlclose(module);
 }
 
+// Works in another folder while it lives.
+class InFolder {
+ public:
+  explicit InFolder(const fs::path& folder) : m_old(fs::current_path()) { fs::current_path(folder); }
+  ~InFolder() { fs::current_path(m_old); }
+
+ private:
+  fs::path m_old;
+};
+
+// What another user could have planted or changed in a registry named by the environment.
+enum class Plant {
+  RelativeModule, DotRelativeModule, EntryGroupWritable, EntryOthersWritable, EntryOwnedByOther,
+  EntryFolderOpen, ModuleGroupWritable, ModuleOthersWritable, ModuleOwnedByOther, ModuleFolderOpen,
+  ModuleFolderOpenButSticky, ModuleThroughLink
+};
+
+struct PlantRow {
+  Plant plant;
+  HRESULT expected;
+};
+
+class PlantedRegistry : public ClassRegistryTest, public ::testing::WithParamInterface<PlantRow> {
+ protected:
+  static constexpr uid_t kOtherUser = 4242;
+
+  // A copy of the test module in a folder of its own, registered by its absolute path.
+  void SetUp() override {
+    fs::create_directories(Modules());
+    fs::copy_file(TEST_MODULE_PATH, Module());
+    ASSERT_EQ(RegisterClassEntry(CLSID_TestCounter, Module(), "Counter"), S_OK);
+  }
+  std::string Modules() const { return registry.Path() + "/modules"; }
+  std::string Module() const { return Modules() + "/counter.so"; }
+  void Entry(const std::string& module) const {
+    std::ofstream(EntryPath(CLSID_TestCounter), std::ios::trunc) << "module=" << module << "\n";
+  }
+  void Give(const std::string& path) const {
+    if (::geteuid() != 0) GTEST_SKIP() << "giving a file to another user needs root";
+    ASSERT_EQ(::chown(path.c_str(), kOtherUser, kOtherUser), 0);
+  }
+  void Apply(Plant plant) const {
+    const std::string entry = EntryPath(CLSID_TestCounter);
+    switch (plant) {
+      case Plant::RelativeModule: return Entry("counter.so");
+      case Plant::DotRelativeModule: return Entry("./modules/counter.so");
+      case Plant::EntryGroupWritable: return (void)::chmod(entry.c_str(), 0664);
+      case Plant::EntryOthersWritable: return (void)::chmod(entry.c_str(), 0646);
+      case Plant::EntryOwnedByOther: return Give(entry);
+      case Plant::EntryFolderOpen: return (void)::chmod(fs::path(entry).parent_path().c_str(), 0777);
+      case Plant::ModuleGroupWritable: return (void)::chmod(Module().c_str(), 0775);
+      case Plant::ModuleOthersWritable: return (void)::chmod(Module().c_str(), 0757);
+      case Plant::ModuleOwnedByOther: return Give(Module());
+      case Plant::ModuleFolderOpen: return (void)::chmod(Modules().c_str(), 0777);
+      case Plant::ModuleFolderOpenButSticky: return (void)::chmod(Modules().c_str(), 01777);
+      case Plant::ModuleThroughLink:
+        fs::create_symlink(Module(), registry.Path() + "/link.so");
+        return Entry(registry.Path() + "/link.so");
+    }
+  }
+};
+
+TEST_P(PlantedRegistry, IsRefusedWithItsOwnCode) {
+  InFolder here(registry.Path());  // where a relative path would find the module
+  Apply(GetParam().plant);
+  if (IsSkipped()) return;
+  ComPtr<ITestCounter> counter;
+  EXPECT_EQ(CreateCounter(&counter), GetParam().expected);
+  EXPECT_EQ(static_cast<bool>(counter), SUCCEEDED(GetParam().expected));
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Rows, PlantedRegistry,
+    testing::Values(PlantRow{Plant::RelativeModule, CO_E_BAD_PATH}, PlantRow{Plant::DotRelativeModule, CO_E_BAD_PATH},
+                    PlantRow{Plant::EntryGroupWritable, REGDB_E_UNSAFEENTRY},
+                    PlantRow{Plant::EntryOthersWritable, REGDB_E_UNSAFEENTRY},
+                    PlantRow{Plant::EntryOwnedByOther, REGDB_E_UNSAFEENTRY},
+                    PlantRow{Plant::EntryFolderOpen, REGDB_E_UNSAFEENTRY},
+                    PlantRow{Plant::ModuleGroupWritable, CO_E_UNSAFEMODULE},
+                    PlantRow{Plant::ModuleOthersWritable, CO_E_UNSAFEMODULE},
+                    PlantRow{Plant::ModuleOwnedByOther, CO_E_UNSAFEMODULE},
+                    PlantRow{Plant::ModuleFolderOpen, CO_E_UNSAFEMODULE},
+                    PlantRow{Plant::ModuleFolderOpenButSticky, S_OK}, PlantRow{Plant::ModuleThroughLink, S_OK}));
+
+TEST_F(ClassRegistryTest, RelativeModulePathsAreNeverRegisteredOrLoaded) {
+  EXPECT_EQ(RegisterClassEntry(CLSID_TestCounter, "counter.so", "Counter"), CO_E_BAD_PATH);
+  EXPECT_EQ(RegisterServerModule(fs::path(TEST_MODULE_PATH).filename().string(), false), CO_E_BAD_PATH);
+  EXPECT_FALSE(fs::exists(EntryPath(CLSID_TestCounter)));
+}
+
+TEST_F(ClassRegistryTest, RegistryFoldersStayClosedUnderAnOpenUmask) {
+  const mode_t old = ::umask(0);
+  const HRESULT hr = RegisterClassEntry(CLSID_TestCounter, TEST_MODULE_PATH, "Counter");
+  ::umask(old);
+  ASSERT_EQ(hr, S_OK);
+  EXPECT_EQ(fs::status(registry.Path() + "/classes").permissions(), fs::perms(0755));
+  ComPtr<ITestCounter> counter;
+  EXPECT_EQ(CreateCounter(&counter), S_OK);
+}
+
 int RunRegsvr(const std::string& args) {
   int status = std::system((std::string(REGSVR_PATH) + " " + args + " >/dev/null 2>&1").c_str());
   return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
@@ -148,6 +250,11 @@ TEST_F(ClassRegistryTest, RegsvrToolRegistersAndUnregisters) {
   EXPECT_EQ(RunRegsvr(std::string("-u ") + TEST_MODULE_PATH), 1);  // nothing left to remove
   EXPECT_EQ(RunRegsvr(registry.Path() + "/missing.so"), 1);
   EXPECT_EQ(RunRegsvr(""), 2);
+  // A path typed on the command line is taken from the current folder, and registered absolute.
+  const fs::path module(TEST_MODULE_PATH);
+  InFolder here(module.parent_path());
+  EXPECT_EQ(RunRegsvr(module.filename().string()), 0);
+  EXPECT_EQ(CreateCounter(&counter), S_OK);
 }
 
 }  // namespace
