@@ -116,14 +116,17 @@ bool CMarnDeviceSettingsDlg::StoreToSettings() {
 
 void CMarnDeviceSettingsDlg::StoreKeywordTexts(int keywords, int rows) {
   CDeviceSettings& s = *m_settingsWrapper;
+  // The log names carry the text, so they are made only for a failure.
   for (int k = 0; k < keywords; ++k) {
     const std::string name = m_namesGrid.GetItemText(0, k);
-    LogResult(s.put_KeywordUsageString(k, name), "put_KeywordUsageString(" + name + ") ");
+    if (const HRESULT hr = s.put_KeywordUsageString(k, name); FAILED(hr))
+      LogResult(hr, "put_KeywordUsageString(" + name + ") ");
   }
   for (int r = 0; r < rows; ++r)
     for (int k = 0; k < keywords; ++k) {
       const std::string value = m_valuesGrid.GetItemText(r, k);
-      LogResult(s.put_KeywordContentString(k, r, value), "put_KeywordContentString " + value + ") ");
+      if (const HRESULT hr = s.put_KeywordContentString(k, r, value); FAILED(hr))
+        LogResult(hr, "put_KeywordContentString " + value + ") ");
     }
 }
 
