@@ -5,7 +5,8 @@
 # Usage: package_test.sh BUILD_DIR WORK_DIR
 set -euo pipefail
 build=$1
-work=$2
+# dpkg runs the maintainer scripts by their path under --root, which must therefore be absolute.
+work=$(realpath -m "$2")
 class='{6563FB62-676E-4057-87A1-F008E86F01B1}'
 
 fail() { echo "FAILED: $*" >&2; exit 1; }
