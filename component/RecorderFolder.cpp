@@ -174,10 +174,13 @@ HRESULT RecorderFolder::ListCard(std::vector<CardFile>* files) const {
   std::error_code error;
   std::vector<CardFile> found;
   for (fs::directory_iterator it(CardPath(), error), end; !error && it != end; it.increment(error)) {
-    if (!it->is_regular_file(error)) continue;
-    std::uint64_t size = it->file_size(error);
-    if (error) break;
-    found.push_back({it->path().filename().string(), size});
+    // Another process may rename or delete an entry between the listing and the look at it.
+    std::error_code entry;
+    const bool regular = it->is_regular_file(entry);
+    const std::uint64_t size = regular ? it->file_size(entry) : 0;
+    if (entry == std::errc::no_such_file_or_directory) continue;
+    if ((error = entry)) break;
+    if (regular) found.push_back({it->path().filename().string(), size});
   }
   if (error) return dpmCtrlNoDrive;
   std::sort(found.begin(), found.end(), [](const CardFile& a, const CardFile& b) { return a.name < b.name; });

@@ -14,7 +14,10 @@ HRESULT DictationNamesIn(const std::string& folder, std::vector<std::string>* na
   for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
     const std::string name = it->path().filename().string();
     std::u16string text;  // a name the program could not pass back is no use to it
-    if (IsDictationFileName(name) && Utf16FromUtf8(name, &text) && it->is_regular_file(error)) found.push_back(name);
+    if (!IsDictationFileName(name) || !Utf16FromUtf8(name, &text)) continue;
+    std::error_code entry;  // one deleted meanwhile is simply gone
+    if (it->is_regular_file(entry)) found.push_back(name);
+    else if (entry && entry != std::errc::no_such_file_or_directory) error = entry;
   }
   if (error) return dpmCtrlPathNotFound;
   std::sort(found.begin(), found.end());
