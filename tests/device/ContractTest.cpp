@@ -2,6 +2,9 @@
 // elsewhere expects.
 #include <gtest/gtest.h>
 
+#include <iterator>
+#include <vector>
+
 #include "device/DpmEvents.h"
 #include "device/DpmIds.h"
 #include "device/DpmResults.h"
@@ -38,6 +41,24 @@ TEST(Contract, FailureCodesSpanTheComponentRange) {
   EXPECT_TRUE(FAILED(dpmCtrlNotSupported));
 }
 
+// The events as the component's callers know them: dispatch id, name and parameter types in order.
+struct EventRow {
+  DISPID id;
+  const char* name;
+  std::vector<VARTYPE> params;
+};
+
+const EventRow kEvents[] = {
+    {1, "DPMEventDeviceConnected", {VT_I4}},
+    {2, "DPMEventDeviceDisconnected", {VT_I4}},
+    {3, "DPMEventProgress", {VT_BSTR, VT_I4, VT_I4}},
+    {4, "DPMEventButton", {VT_I4, VT_I4}},
+    {5, "DPMEventResult", {VT_I4, VT_I4}},
+    {6, "DPMEventDeviceReady", {VT_I4}},
+    {7, "DPMEventBarcodeScanned", {VT_I4}},
+    {8, "DPMEventBarcodeStringScanned", {VT_I4, VT_BSTR}},
+};
+
 TEST(Contract, EventLibraryDescribesEveryEvent) {
   const TypeLibDescription lib = DpmControlTypeLib();
   EXPECT_TRUE(lib.libid == LIBID_DPMCONTROLLib);
@@ -46,17 +67,18 @@ TEST(Contract, EventLibraryDescribesEveryEvent) {
   ASSERT_EQ(lib.interfaces.size(), 1u);
   const InterfaceDescription& events = lib.interfaces[0];
   EXPECT_TRUE(events.iid == DIID__DDPMControlEvents);
-  ASSERT_EQ(events.functions.size(), 8u);
-  const std::vector<VARTYPE> progress{VT_BSTR, VT_I4, VT_I4};
-  const std::vector<VARTYPE> barcode{VT_I4, VT_BSTR};
-  for (const FunctionDescription& f : events.functions) {
-    EXPECT_EQ(f.name, DpmEventName(f.dispid));
+  ASSERT_EQ(events.functions.size(), std::size(kEvents));
+  for (std::size_t i = 0; i < std::size(kEvents); ++i) {
+    const EventRow& expected = kEvents[i];
+    const FunctionDescription& f = events.functions[i];
+    SCOPED_TRACE(expected.name);
+    EXPECT_EQ(f.dispid, expected.id);
+    EXPECT_EQ(f.name, expected.name);
+    EXPECT_EQ(DpmEventName(expected.id), expected.name);
+    EXPECT_EQ(f.paramTypes, expected.params);
     EXPECT_EQ(f.callConv, CC_STDCALL);
+    EXPECT_EQ(f.returnType, VT_I4);
   }
-  EXPECT_EQ(events.functions[2].paramTypes, progress);
-  EXPECT_EQ(events.functions[7].paramTypes, barcode);
-  EXPECT_EQ(events.functions[3].paramTypes.size(), 2u);
-  EXPECT_EQ(DpmEventName(8), "DPMEventBarcodeStringScanned");
   EXPECT_TRUE(DpmEventName(0).empty());
   EXPECT_TRUE(DpmEventName(9).empty());
 }
