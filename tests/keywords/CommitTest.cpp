@@ -2,9 +2,12 @@
 // the grid by reflection, and the editor's life (one at a time, deleted with its window).
 #include <gtest/gtest.h>
 
+#include <QPointer>
 #include <QTest>
+#include <QWidget>
 
 #include "GridHarness.h"
+#include "platform/ui/testing/QtBridge.h"
 
 namespace {
 
@@ -104,8 +107,15 @@ TEST_F(Commit, OnlyOneEditorEverAndEachGoesWithItsWindow) {
 }
 
 TEST_F(Commit, ClosingTheDialogTakesTheOpenEditorAlong) {
-  ASSERT_NE(harness.Grid().BeginCellEdit(1, 1), nullptr);
-  harness.Close();  // the editor deletes itself with its window; the leak check would see it
+  CEditEx* editor = harness.Grid().BeginCellEdit(1, 1);
+  ASSERT_NE(editor, nullptr);
+  const HWND window = editor->GetSafeHwnd();
+  QPointer<QWidget> widget = WidgetFromHandle(window);
+  ASSERT_FALSE(widget.isNull());
+  harness.Close();  // the editor deletes itself with its window
+  EXPECT_FALSE(::IsWindow(window));
+  EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
+  EXPECT_TRUE(widget.isNull());
 }
 
 // A notification that reaches the grid's parent is taken back by the grid, whoever sent it: the
