@@ -35,10 +35,7 @@ const std::vector<VisibleControlRow> kAboutControls{
 TEST_F(MainWindowTest, TemplateHasTheDescribedFrameAndVisibleControls) {
   Open();
   const DialogTemplate& t = dlg->GetTemplate();
-  EXPECT_EQ(t.id, 102u);
-  EXPECT_EQ(t.caption, "Selvarin Quorvel Version 2.0");
-  EXPECT_EQ(std::make_pair(t.cx, t.cy), std::make_pair(269, 131));
-  EXPECT_EQ(std::make_pair(t.fontFace, t.pointSize), std::make_pair(std::string("MS Sans Serif"), 8));
+  ExpectFrame(t, {102, "Selvarin Quorvel Version 2.0", 269, 131});
   const DWORD frame = DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU;
   EXPECT_EQ(t.style & (frame | WS_THICKFRAME), frame);
   EXPECT_EQ(t.exStyle & WS_EX_APPWINDOW, static_cast<DWORD>(WS_EX_APPWINDOW));
@@ -51,9 +48,7 @@ TEST(AboutBox, TemplateHasTheDescribedFrameAndVisibleControls) {
   ScopedHost scoped(host);
   CAboutDlg about;
   const DialogTemplate& t = about.GetTemplate();
-  EXPECT_EQ(t.id, 100u);
-  EXPECT_EQ(t.caption, "Selvarin");
-  EXPECT_EQ(std::make_pair(t.cx, t.cy), std::make_pair(240, 59));
+  ExpectFrame(t, {100, "Selvarin", 240, 59, ""});
   ExpectVisibleControls(t, kAboutControls);
   const ControlTemplate* icon = FindControl(t, kAboutControls[0]);
   ASSERT_NE(icon, nullptr);

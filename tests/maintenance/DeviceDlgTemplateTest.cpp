@@ -15,10 +15,7 @@ const std::vector<VisibleControlRow> kMaintenanceControls{
 
 TEST(MaintenanceTemplate, HasTheDescribedFrameAndVisibleControls) {
   const DialogTemplate& t = DeviceDlgTemplate();
-  EXPECT_EQ(t.id, 129u);
-  EXPECT_EQ(t.caption, "Selvarin Quorvel");
-  EXPECT_EQ(std::make_pair(t.cx, t.cy), std::make_pair(165, 73));
-  EXPECT_EQ(std::make_pair(t.fontFace, t.pointSize), std::make_pair(std::string("MS Sans Serif"), 8));
+  ExpectFrame(t, {129, "Selvarin Quorvel", 165, 73});
   EXPECT_EQ(t.style & WS_VISIBLE, static_cast<DWORD>(WS_VISIBLE)) << "visible on creation";
   ExpectVisibleControls(t, kMaintenanceControls);
   for (const ControlTemplate& c : t.controls) {

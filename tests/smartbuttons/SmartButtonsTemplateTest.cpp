@@ -9,6 +9,7 @@
 #include "smartbuttons/SmartButtonsIds.h"
 #include "smartbuttons/SmartButtonsTemplate.h"
 #include "tests/platform/ui/UiTestSupport.h"
+#include "tests/support/VisibleControls.h"
 
 namespace {
 
@@ -60,10 +61,7 @@ const ControlTemplate* Find(int id) {
 
 TEST(SmartButtonsTemplate, DialogFrame) {
   const DialogTemplate& t = SmartButtonsTemplate();
-  EXPECT_EQ(t.id, 135u);
-  EXPECT_EQ(t.caption, "DPM4 Profile and Smart Buttons Setup");
-  EXPECT_EQ(std::make_pair(t.cx, t.cy), std::make_pair(652, 258));
-  EXPECT_EQ(std::make_pair(t.fontFace, t.pointSize), std::make_pair(std::string("MS Shell Dlg"), 8));
+  ExpectFrame(t, {135, "DPM4 Profile and Smart Buttons Setup", 652, 258, "MS Shell Dlg"});
 }
 
 class SmartButtonsDialogLayout : public testing::Test {

@@ -9,6 +9,7 @@
 #include <ostream>
 #include <string>
 #include <tuple>
+#include <utility>
 #include <vector>
 
 #include "platform/ui/DialogTemplate.h"
@@ -22,6 +23,23 @@ struct VisibleControlRow {
   DlgRect rect;     // all zero where the window's description leaves the place open
   DWORD style = 0;  // style bits the control must have
 };
+
+struct FrameRow {
+  UINT id;
+  std::string caption;
+  int cx, cy;
+  std::string fontFace = "MS Sans Serif";  // empty: the font is left open
+  int pointSize = 8;
+};
+
+inline void ExpectFrame(const DialogTemplate& t, const FrameRow& frame) {
+  EXPECT_EQ(t.id, frame.id);
+  EXPECT_EQ(t.caption, frame.caption);
+  EXPECT_EQ(std::make_pair(t.cx, t.cy), std::make_pair(frame.cx, frame.cy));
+  if (!frame.fontFace.empty()) {
+    EXPECT_EQ(std::make_pair(t.fontFace, t.pointSize), std::make_pair(frame.fontFace, frame.pointSize));
+  }
+}
 
 inline void PrintTo(const VisibleControlRow& row, std::ostream* os) { *os << row.id << " \"" << row.caption << '"'; }
 
