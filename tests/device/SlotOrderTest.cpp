@@ -55,9 +55,9 @@ using Operations = std::vector<Operation>;
 
 #define OP(name) Operation{#name, PlaceOf(&I::name)}
 #define GET_PUT(name) OP(get_##name), OP(put_##name)
-#define DISPATCH_OPS                                                                               \
-  OP(QueryInterface), OP(AddRef), OP(Release), OP(GetTypeInfoCount), OP(GetTypeInfo), OP(GetIDsOfNames), \
-      OP(Invoke)
+#define DISPATCH_OPS                                                                        \
+  OP(QueryInterface), OP(AddRef), OP(Release), OP(GetTypeInfoCount), OP(GetTypeInfo), \
+      OP(GetIDsOfNames), OP(Invoke)
 
 Operations Gap(int slots) { return Operations(static_cast<std::size_t>(slots)); }
 
@@ -72,11 +72,25 @@ Operations Join(std::initializer_list<Operations> parts) {
 // any component built against them relies on.
 Operations ControlOperations() {
   using I = IDPMControl;
-  return {DISPATCH_OPS,        OP(Initialize),     OP(Deinitialize), OP(get_DeviceStatus),
-          OP(get_BarcodeScannerStatus), OP(GetDevice), OP(ImportSettings), OP(ExportSettings),
-          OP(Copy),            OP(Move),           OP(Delete),       OP(Convert),
-          OP(Decrypt),         OP(SeparateSpokenInstructions),       OP(NewFile),
-          OP(put_CustomFormat), OP(StartDelayedTasks), OP(CancelTasks), OP(get_IDPMFileInfo),
+  return {DISPATCH_OPS,
+          OP(Initialize),
+          OP(Deinitialize),
+          OP(get_DeviceStatus),
+          OP(get_BarcodeScannerStatus),
+          OP(GetDevice),
+          OP(ImportSettings),
+          OP(ExportSettings),
+          OP(Copy),
+          OP(Move),
+          OP(Delete),
+          OP(Convert),
+          OP(Decrypt),
+          OP(SeparateSpokenInstructions),
+          OP(NewFile),
+          OP(put_CustomFormat),
+          OP(StartDelayedTasks),
+          OP(CancelTasks),
+          OP(get_IDPMFileInfo),
           OP(get_FileList)};
 }
 
