@@ -58,6 +58,19 @@ TEST_F(CtlFilesTest, FilesListsTheDictationsWithTheirLengths) {
   EXPECT_FALSE(json["dictations"][1]["recordingEnd"].get<std::string>().empty());
 }
 
+// The card's folder comes from the component as a text and goes back to it as the list's folder.
+TEST_F(CtlTest, FilesOfACardUnderAFolderWithANonAsciiName) {
+  const std::string root = Path("J\xC3\xBCrgen/recorders");
+  ::setenv("QUORVEL_RECORDERS", root.c_str(), 1);
+  ASSERT_EQ(Tool("add DPM4_8200 desk"), 0) << m_toolOutput;
+  ASSERT_EQ(Tool("record desk 2"), 0) << m_toolOutput;
+  const CtlRun run = Ctl("files --json");
+  ASSERT_EQ(run.exit, 0) << run.err;
+  const nlohmann::json json = Parsed(run.out);
+  EXPECT_EQ(json["folder"], root + "/desk/card");
+  EXPECT_EQ(json["dictations"].size(), 1u) << json;
+}
+
 TEST_F(CtlFilesTest, FilesNamesADamagedDictationAndListsTheOthers) {
   Record("2");
   const std::string damaged = Record("2");
