@@ -79,8 +79,8 @@ constexpr std::array<CommandEntry, 15> kCommands{{
      kJ | kD, 0, 0, CFileCommands::Files},
     {"info", "info FILE [--json]",
      "Shows every property of the dictation FILE, one a line as NAME: value. A property the file has no\n"
-     "value for shows the component's code instead (--json: under \"unreadable\"). Exit 1 when FILE is\n"
-     "missing or not a dictation the component reads.",
+     "value for shows the component's code instead (--json: under \"unreadable\"); a file that is no\n"
+     "dictation has only its name, type and date. Exit 1 when FILE is missing or cannot be read at all.",
      kJ, 1, 1, CFileCommands::Info},
     {"convert", "convert FILE OUT.wav [--format 0|1] [--json]",
      "Converts the dictation FILE to a PCM WAV file OUT.wav: --format 0 16 kHz (the default), 1 8 kHz,\n"
