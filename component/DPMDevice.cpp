@@ -136,7 +136,10 @@ HRESULT DPMDevice::GetDriveLetter(BSTR* drive) {
   if (!drive) return E_POINTER;
   *drive = nullptr;
   if (HRESULT hr = CheckConnected(); FAILED(hr)) return hr;
-  const std::u16string path = AnsiToWide(Folder().CardPath());
+  // UTF-8, as the file list and file operations read a path back; ANSI only for bytes that are not.
+  const std::string card = Folder().CardPath();
+  std::u16string path;
+  if (!Utf16FromUtf8(card, &path)) path = AnsiToWide(card);
   *drive = SysAllocStringLen(path.data(), static_cast<UINT>(path.size()));
   return *drive ? S_OK : E_OUTOFMEMORY;
 }

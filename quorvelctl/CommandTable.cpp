@@ -3,6 +3,8 @@
 #include <array>
 
 #include "quorvelctl/ApplyCommand.h"
+#include "quorvelctl/FileCommands.h"
+#include "quorvelctl/FileTaskCommand.h"
 #include "quorvelctl/RecorderCommands.h"
 #include "quorvelctl/SettingsCommands.h"
 #include "quorvelctl/WatchCommand.h"
@@ -14,7 +16,7 @@ ExitCode Watch(CCommandContext& context) { return CWatchCommand(context).Run(); 
 constexpr unsigned kJ = kOptJson;
 constexpr unsigned kD = kOptDevice;
 
-constexpr std::array<CommandEntry, 10> kCommands{{
+constexpr std::array<CommandEntry, 15> kCommands{{
     {"list", "list [--json]",
      "Lists the connected recorders: number, model, MAC address, firmware.\n"
      "Exit 3 when there is none.",
@@ -70,12 +72,38 @@ constexpr std::array<CommandEntry, 10> kCommands{{
      "Formats the memory card of recorder N (default 0), erasing every dictation on it. Without --yes it\n"
      "does nothing (exit 2).",
      kJ | kD | kOptYes, 0, 0, CRecorderCommands::Format},
+    {"files", "files [-d N] [--json]",
+     "Lists the dictations on the card of recorder N (default 0), one a line: file name, author, length\n"
+     "(h:mm:ss.mmm), recording start and end. A dictation that cannot be read is named on stderr and the\n"
+     "others are still listed (exit 1). Exit 3 when there is no such recorder.",
+     kJ | kD, 0, 0, CFileCommands::Files},
+    {"info", "info FILE [--json]",
+     "Shows every property of the dictation FILE, one a line as NAME: value. A property the file has no\n"
+     "value for shows the component's code instead (--json: under \"unreadable\"); a file that is no\n"
+     "dictation has only its name, type and date. Exit 1 when FILE is missing or cannot be read at all.",
+     kJ, 1, 1, CFileCommands::Info},
+    {"convert", "convert FILE OUT.wav [--format 0|1] [--json]",
+     "Converts the dictation FILE to a PCM WAV file OUT.wav: --format 0 16 kHz (the default), 1 8 kHz,\n"
+     "16-bit mono. OUT.wav must not exist yet. On a terminal a progress bar runs on stderr. Ctrl-C\n"
+     "(SIGINT) or SIGTERM cancels it and leaves no OUT.wav (exit 1, dpmCtrlOperationCancelled).\n"
+     "Exit 1 when FILE is missing or the component refuses.",
+     kJ | kOptFormat, 2, 2, CFileTaskCommand::Convert},
+    {"copy", "copy FILE DIR [--json]",
+     "Copies the dictation FILE, with its companion file and instruction file, into the folder DIR,\n"
+     "where no file of that name may exist yet. Progress and cancelling as for convert; a cancelled copy\n"
+     "leaves nothing in DIR. Exit 1 when FILE is missing, DIR is not a folder or the component refuses.",
+     kJ, 2, 2, CFileTaskCommand::Copy},
+    {"move", "move FILE DIR [--json]",
+     "Moves the dictation FILE, with its companion file and instruction file, into the folder DIR.\n"
+     "As copy; the source is removed only once the whole dictation is in DIR.",
+     kJ, 2, 2, CFileTaskCommand::Move},
 }};
 
 constexpr std::string_view kProgramHelp =
     "usage: quorvelctl COMMAND [ARGUMENTS] [OPTIONS]\n"
     "\n"
-    "Configures DPM dictation recorders through the device-control component, without a display.\n"
+    "Configures DPM dictation recorders and handles their dictations through the device-control\n"
+    "component, without a display.\n"
     "\n"
     "commands:\n"
     "  list                                 the connected recorders\n"
@@ -88,6 +116,11 @@ constexpr std::string_view kProgramHelp =
     "  watch --apply FILE                   write it to every recorder that connects, until stopped\n"
     "  time [-d N]                          set a recorder's clock\n"
     "  format [-d N] --yes                  format a recorder's card\n"
+    "  files [-d N]                         the dictations on a recorder's card\n"
+    "  info FILE                            every property of a dictation\n"
+    "  convert FILE OUT.wav [--format 0|1]  convert a dictation to WAV (Ctrl-C cancels)\n"
+    "  copy FILE DIR                        copy a dictation into a folder\n"
+    "  move FILE DIR                        move a dictation into a folder\n"
     "\n"
     "options:\n"
     "  -d, --device N   the recorder numbered N in list (default 0)\n"
@@ -96,7 +129,7 @@ constexpr std::string_view kProgramHelp =
     "\n"
     "exit codes:\n"
     "  0  done\n"
-    "  1  a difference (diff), or the component refused or failed\n"
+    "  1  a difference (diff), or the component refused or failed (a missing file, a cancelled task)\n"
     "  2  usage error\n"
     "  3  no component registered, or no such recorder\n"
     "\n"

@@ -1,8 +1,14 @@
 #include "quorvelctl/DeviceEvents.h"
 
+#include <algorithm>
+
 #include "device/DpmEvents.h"
 #include "device/DpmIds.h"
 #include "platform/automation/Variant.h"
+#include "quorvelctl/TextCodec.h"
+
+CDeviceEvents::CDeviceEvents()
+    : m_wanted{DPMEventDeviceConnected, DPMEventDeviceDisconnected, DPMEventDeviceReady} {}
 
 CDeviceEvents::~CDeviceEvents() { Detach(); }
 
@@ -22,7 +28,7 @@ void CDeviceEvents::Detach() {
 
 bool CDeviceEvents::Take(DeviceEvent* event) {
   if (m_events.empty()) return false;
-  *event = m_events.front();
+  *event = std::move(m_events.front());
   m_events.pop_front();
   return true;
 }
@@ -46,11 +52,32 @@ HRESULT CDeviceEvents::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; 
 HRESULT CDeviceEvents::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 
 HRESULT CDeviceEvents::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
-  if (id != DPMEventDeviceConnected && id != DPMEventDeviceDisconnected && id != DPMEventDeviceReady) return S_OK;
-  if (!params || params->cArgs < 1) return DISP_E_BADPARAMCOUNT;
-  // The device number is the first argument, which stands last.
-  const VARIANT& device = params->rgvarg[params->cArgs - 1];
-  if (device.vt != VT_I4) return DISP_E_TYPEMISMATCH;
-  m_events.push_back({id, device.lVal});
+  if (std::find(m_wanted.begin(), m_wanted.end(), id) == m_wanted.end()) return S_OK;
+  if (!params) return DISP_E_BADPARAMCOUNT;
+  DeviceEvent event;
+  event.id = id;
+  if (id == DPMEventProgress) {
+    if (HRESULT hr = ReadProgress(*params, &event); FAILED(hr)) return hr;
+  } else {
+    if (params->cArgs < 1) return DISP_E_BADPARAMCOUNT;
+    // The device number is the first argument, which stands last.
+    const VARIANT& device = params->rgvarg[params->cArgs - 1];
+    if (device.vt != VT_I4) return DISP_E_TYPEMISMATCH;
+    event.device = device.lVal;
+  }
+  m_events.push_back(std::move(event));
+  return S_OK;
+}
+
+// (text, percent, result), which stand in reverse order.
+HRESULT CDeviceEvents::ReadProgress(const DISPPARAMS& params, DeviceEvent* event) {
+  if (params.cArgs != 3) return DISP_E_BADPARAMCOUNT;
+  const VARIANT& text = params.rgvarg[2];
+  const VARIANT& percent = params.rgvarg[1];
+  const VARIANT& result = params.rgvarg[0];
+  if (text.vt != VT_BSTR || percent.vt != VT_I4 || result.vt != VT_I4) return DISP_E_TYPEMISMATCH;
+  event->text = BstrToUtf8(text.bstrVal);
+  event->percent = percent.lVal;
+  event->result = result.lVal;
   return S_OK;
 }

@@ -1,21 +1,29 @@
 #pragma once
-// A receiver of the component's events that only queues the recorder events (connect, disconnect,
-// ready) for the watch loop; the loop acts on them after the dispatcher has returned, so nothing
-// calls back into the component from inside its own event delivery.
+// A receiver of the component's events that only queues the ones its command waits for (by default
+// the recorder events: connect, disconnect, ready); the command's loop acts on them after the
+// dispatcher has returned, so nothing calls back into the component from inside its own event delivery.
 #include <deque>
+#include <initializer_list>
+#include <string>
+#include <vector>
 
 #include "platform/automation/ComPtr.h"
 #include "platform/automation/ConnectionPoint.h"
 #include "platform/automation/Unknown.h"
 
 struct DeviceEvent {
-  DISPID id;
-  LONG device;
+  DISPID id = 0;
+  LONG device = -1;  // the recorder events' device number
+  // A file task's progress: its text, the percentage, and at 100 the task's result code.
+  std::string text;
+  LONG percent = 0;
+  HRESULT result = S_OK;
 };
 
 class CDeviceEvents : public IDispatch {
  public:
-  CDeviceEvents() = default;
+  CDeviceEvents();
+  explicit CDeviceEvents(std::initializer_list<DISPID> wanted) : m_wanted(wanted) {}
   CDeviceEvents(const CDeviceEvents&) = delete;
   CDeviceEvents& operator=(const CDeviceEvents&) = delete;
   ~CDeviceEvents();
@@ -36,7 +44,10 @@ class CDeviceEvents : public IDispatch {
                  EXCEPINFO* exception, UINT* argError) override;
 
  private:
+  static HRESULT ReadProgress(const DISPPARAMS& params, DeviceEvent* event);
+
   ComPtr<IConnectionPoint> m_point;
   DWORD m_cookie = 0;
+  std::vector<DISPID> m_wanted;
   std::deque<DeviceEvent> m_events;
 };

@@ -23,12 +23,16 @@ INSTANTIATE_TEST_SUITE_P(Errors, UsageTest,
                                            "set Nonsense=1", "set RecordingMode=sideways", "set MACAddress=1",
                                            "apply f", "apply f -d 0 --all", "apply --all", "watch",
                                            "watch --apply", "watch extra --apply f", "time --yes", "format",
-                                           "format --dry-run --yes", "help nonsense"));
+                                           "format --dry-run --yes", "help nonsense", "files extra", "files --all",
+                                           "info", "info a b", "info a -d 0", "convert a", "convert a b c",
+                                           "convert a b --format 2", "convert a b --format -1", "convert a b -d 0",
+                                           "copy a", "copy a b --format 1", "move a b c", "move --dry-run a b"));
 
 TEST_F(CtlTest, HelpForTheProgramAndEachCommand) {
   const CtlRun help = Ctl("--help");
   EXPECT_EQ(help.exit, 0);
-  for (const char* command : {"list", "show", "export", "import", "diff", "set", "apply", "watch", "time", "format"}) {
+  for (const char* command : {"list", "show", "export", "import", "diff", "set", "apply", "watch", "time", "format",
+                              "files", "info", "convert", "copy", "move"}) {
     EXPECT_NE(help.out.find(std::string("  ") + command), std::string::npos) << command;
     const CtlRun own = Ctl(std::string(command) + " --help");
     EXPECT_EQ(own.exit, 0) << command;
@@ -60,7 +64,10 @@ TEST_F(CtlTest, MissingSettingsFileNamesTheCode) {
 TEST_F(CtlTest, EveryCommandThatPrintsGivesOneJsonDocument) {
   ASSERT_EQ(Tool("add DPM4_8200 one"), 0);
   ASSERT_EQ(Tool("add DPM4_8200 two"), 0);
+  ASSERT_EQ(Tool("record one 2"), 0);
+  const std::string dictation = Recorders() + "/one/card/" + Lines(m_toolOutput).at(0);
   const std::string file = Path("one.json");
+  std::filesystem::create_directory(Path("moved"));
   const std::vector<std::pair<std::string, const char*>> commands{
       {"list --json", "recorders"},
       {"show --json", "settings"},
@@ -72,6 +79,11 @@ TEST_F(CtlTest, EveryCommandThatPrintsGivesOneJsonDocument) {
       {"apply --json --all --dry-run " + file, "recorders"},
       {"apply --json -d 1 " + file, "recorders"},
       {"time --json", "done"},
+      {"files --json", "dictations"},
+      {"info --json " + dictation, "DictationLength"},
+      {"convert --json " + dictation + " " + Path("one.wav"), "done"},
+      {"copy --json " + dictation + " " + m_folder.Path(), "done"},
+      {"move --json " + Path(Lines(m_toolOutput).at(0)) + " " + Path("moved"), "done"},
       {"format --json --yes", "done"},
   };
   for (const auto& [command, key] : commands) {
