@@ -134,13 +134,17 @@ QWidget* MakeWidget(const ControlTemplate& c, QWidget* parent) {
   return new QWidget(parent);
 }
 
-bool IsCaptioned(ControlKind kind) {
-  switch (kind) {
+// A label names only a control without a text of its own. A static is announced by the text it shows,
+// also when code fills it after opening (the About box's version), so it never takes its neighbour's.
+bool NamedByLabel(const ControlTemplate& c) {
+  switch (c.kind) {
+    case ControlKind::Static: return false;
+    case ControlKind::Icon:
     case ControlKind::Edit:
     case ControlKind::ComboBox:
     case ControlKind::ListBox:
-    case ControlKind::ListView: return false;
-    default: return true;
+    case ControlKind::ListView: return true;
+    default: return c.text.empty();
   }
 }
 
@@ -298,7 +302,7 @@ BOOL CDialog::CreateFromTemplate(CWnd* parent, bool modal) {
       groupHead = nullptr;
     }
     if (c.kind == ControlKind::GroupBox) groupBoxes.push_back(control);
-    if (!IsCaptioned(c.kind) || c.text.empty()) {
+    if (NamedByLabel(c)) {
       std::string label = LabelFor(c, m_template.controls);
       if (!label.empty()) w->setAccessibleName(ui::ToQt(label));
     }
