@@ -203,6 +203,14 @@ HWND FirstTabStop(HWND dialog) {
   return nullptr;
 }
 
+// A modal dialog run without a parent belongs to the application's main window, as the framework's
+// safe owner: it opens centred over that window and keeps it behind.
+HWND DefaultModalOwner() {
+  CWinApp* app = AfxGetApp();
+  CWnd* main = app ? app->m_pMainWnd : nullptr;
+  return main && ui::IsLive(main->m_hWnd) ? main->m_hWnd : nullptr;
+}
+
 HWND DefaultButton(HWND dialog) {
   for (HWND child : dialog->children)
     if (child->kind == ControlKind::DefPushButton && child->windowKind == WindowKind::Control) return child;
@@ -250,7 +258,7 @@ void CDialog::MapDialogRect(LPRECT rect) const {
 BOOL CDialog::CreateFromTemplate(CWnd* parent, bool modal) {
   if (ui::IsLive(m_hWnd) || m_template.cx <= 0) return FALSE;
   if (parent) m_pParentWnd = parent;
-  HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : nullptr;
+  HWND owner = m_pParentWnd ? m_pParentWnd->m_hWnd : modal ? DefaultModalOwner() : nullptr;
   QWidget* ownerWidget = ui::IsLive(owner) ? owner->widget->window() : nullptr;
   Qt::WindowFlags flags = Qt::Dialog | Qt::CustomizeWindowHint;
   if (m_template.style & WS_CAPTION) flags |= Qt::WindowTitleHint;

@@ -120,13 +120,30 @@ TEST(AboutBox, ShowsTheNameAndVersion) {
   EXPECT_TRUE(hasName);
 }
 
-TEST_F(MainWindowTest, F1OpensTheAboutBoxThroughTheApplication) {
+TEST_F(MainWindowTest, F1OpensTheAboutBoxOwnedByTheMainWindowAndCentredOverIt) {
   CMarnCtrlApp app;
   Open();
+  app.m_pMainWnd = dlg.get();
+  // Away from the screen's centre, where an unowned box would land.
+  CRect frame;
+  dlg->GetWindowRect(&frame);
+  dlg->MoveWindow(17, 23, frame.Width(), frame.Height());
   std::string version;
-  OnNextModal([&](CWnd& box) { version = Text(box, IDC_ABOUT_VERSION); });
+  CWnd* parent = nullptr;
+  QPoint boxCentre, mainCentre;
+  OnNextModal([&](CWnd& box) {
+    version = Text(box, IDC_ABOUT_VERSION);
+    parent = box.GetParent();
+    boxCentre = WidgetOf(box)->frameGeometry().center();
+    mainCentre = WidgetOf(*dlg)->frameGeometry().center();
+  });
   QTest::keyClick(WidgetOf(*dlg), Qt::Key_F1);
+  app.m_pMainWnd = nullptr;
   EXPECT_EQ(version, "2.0.1");
+  EXPECT_EQ(parent, dlg.get());
+  // Halving odd sizes rounds both centres.
+  EXPECT_LE(std::abs(boxCentre.x() - mainCentre.x()), 2) << boxCentre.x() << " over " << mainCentre.x();
+  EXPECT_LE(std::abs(boxCentre.y() - mainCentre.y()), 2) << boxCentre.y() << " over " << mainCentre.y();
   EXPECT_TRUE(dlg->IsWindowVisible());
 }
 
