@@ -148,26 +148,58 @@ bool NamedByLabel(const ControlTemplate& c) {
   }
 }
 
+// Where a control shows on screen: a combo's template height includes its dropped list.
+DlgRect Shown(const ControlTemplate& c) {
+  constexpr int kComboFieldHeight = 12;
+  DlgRect r = c.rect;
+  if (c.kind == ControlKind::ComboBox) r.cy = std::min(r.cy, kComboFieldHeight);
+  return r;
+}
+
+struct Strip {
+  int left, top, right, bottom;
+};
+
+// Whether a control other than the label and the one it would name lies in the strip between them.
+bool SomethingBetween(const std::vector<ControlTemplate>& all, const ControlTemplate& label,
+                      const ControlTemplate& control, const Strip& strip) {
+  for (const ControlTemplate& o : all) {
+    if (&o == &label || &o == &control || o.kind == ControlKind::GroupBox) continue;
+    const DlgRect q = Shown(o);
+    if (q.x < strip.right && strip.left < q.x + q.cx && q.y < strip.bottom && strip.top < q.y + q.cy) return true;
+  }
+  return false;
+}
+
 // The text a screen reader announces for a control without caption: its label in the template, else
-// the static text to its left on the same line, else the one just above it.
+// the static text to its left on its line (the text's middle within the control's height), else the
+// one just above it, as long as no other control stands between them (a field further along a line is
+// not named by the line's first label).
 std::string LabelFor(const ControlTemplate& control, const std::vector<ControlTemplate>& all) {
   if (!control.label.empty()) return control.label;
-  const ControlTemplate* best = nullptr;
-  const DlgRect& r = control.rect;
+  const DlgRect r = Shown(control);
+  const ControlTemplate* left = nullptr;
+  const ControlTemplate* above = nullptr;
   for (const ControlTemplate& s : all) {
     if (s.kind != ControlKind::Static || s.text.empty()) continue;
     const DlgRect& q = s.rect;
-    bool sameLine = q.y < r.y + r.cy && r.y < q.y + q.cy;
-    if (sameLine && q.x + q.cx <= r.x + 2 && (!best || q.x > best->rect.x)) best = &s;
-  }
-  if (best) return best->text;
-  for (const ControlTemplate& s : all) {
-    if (s.kind != ControlKind::Static || s.text.empty()) continue;
-    const DlgRect& q = s.rect;
+    const int middle = q.y + q.cy / 2;
+    bool sameLine = r.y <= middle && middle <= r.y + r.cy;
     bool overlapsX = q.x < r.x + r.cx && r.x < q.x + q.cx;
-    if (overlapsX && q.y + q.cy <= r.y + 2 && (!best || q.y > best->rect.y)) best = &s;
+    if (sameLine && q.x + q.cx <= r.x + 2 && (!left || q.x > left->rect.x)) left = &s;
+    if (overlapsX && q.y + q.cy <= r.y + 2 && (!above || q.y > above->rect.y)) above = &s;
   }
-  return best ? best->text : std::string();
+  if (left) {
+    const DlgRect& q = left->rect;
+    Strip strip{q.x + q.cx, std::max(q.y, r.y), r.x, std::min(q.y + q.cy, r.y + r.cy)};
+    if (!SomethingBetween(all, *left, control, strip)) return left->text;
+  }
+  if (above) {
+    const DlgRect& q = above->rect;
+    Strip strip{std::max(q.x, r.x), q.y + q.cy, std::min(q.x + q.cx, r.x + r.cx), r.y};
+    if (!SomethingBetween(all, *above, control, strip)) return above->text;
+  }
+  return std::string();
 }
 
 QFont DialogFont(const DialogTemplate& tpl) {

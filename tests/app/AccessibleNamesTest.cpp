@@ -72,7 +72,8 @@ INSTANTIATE_TEST_SUITE_P(
     testing::Values(
         WindowCase{"Main",
                    [](AccessibleNames& t) -> CWnd& { return t.Main(); },
-                   {{IDC_PASSWORD, "Pwd:"}}},
+                   // The logs and lists below the instructions are not named by them.
+                   {{IDC_PASSWORD, "Pwd:"}, {IDC_EVENT_LOG, ""}, {IDC_DEST_PATH, ""}, {IDC_RECORDING_FORMAT, ""}}},
         WindowCase{"About",
                    [](AccessibleNames& t) -> CWnd& { return t.About(); },
                    {{IDC_ABOUT_VERSION, "2.0.1"}}},
@@ -85,6 +86,10 @@ INSTANTIATE_TEST_SUITE_P(
                     {IDC_DEVICE_FILE_NAME, "File on dpm"},
                     {IDC_BARCODE_PREFIX, "Prefix:"},
                     {IDC_BARCODE_POSTFIX, "Postfix:"},
+                    // Further along the "PIN" line and below "Error:", other controls stand between.
+                    {IDC_KEYBOARD_LAYOUTS, ""},
+                    {IDC_KEYBOARD_LAYOUT, ""},
+                    {IDC_LED1_STATE, ""},
                     {IDC_FILE_COUNT, ""},
                     {IDC_CAPABILITIES, ""}}}),
     [](const testing::TestParamInfo<WindowCase>& info) { return std::string(info.param.name); });

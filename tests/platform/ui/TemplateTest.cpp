@@ -80,6 +80,7 @@ std::string Announced(QWidget* w) {
 TEST_F(TemplateTest, FieldsAreAnnouncedByTheirLabelStaticsByTheirOwnText) {
   EXPECT_EQ(Announced(Control(dialog, 1076)), "File Counter:");
   EXPECT_EQ(Announced(Control(dialog, 1084)), "Mode");
+  EXPECT_EQ(Announced(Control(dialog, 1183)), "") << "the check box between it and \"File Counter:\" is not its label";
   // Empty statics beside and below a label are filled by code; they never take the label's name.
   EXPECT_EQ(Announced(Control(dialog, 1235)), "");
   EXPECT_EQ(Announced(Control(dialog, 1236)), "");
