@@ -7,6 +7,7 @@
 #include "device/DpmIds.h"
 #include "device/IDPMFileList.h"
 #include "device/ResultNames.h"
+#include "maintenance/FileListNames.h"
 #include "platform/automation/Bstr.h"
 #include "platform/automation/ClassRegistry.h"
 #include "platform/automation/CodePage.h"
@@ -139,23 +140,16 @@ std::string CMarnCtrlDlg::GetResultName(HRESULT code) { return ::GetResultName(c
 
 std::string CMarnCtrlDlg::GetButtonName(LONG button) { return ::GetButtonName(button); }
 
-void CMarnCtrlDlg::AppendLine(CListBox& list, const std::string& line, int maxLines) {
-  if (!list.GetSafeHwnd()) return;
-  list.AddString(line);
-  list.SetCurSel(list.GetCount() - 1);
-  if (list.GetCount() > maxLines) list.DeleteString(0);
-}
-
 void CMarnCtrlDlg::LogResult(HRESULT result) { LogText(GetResultName(result)); }
 
 void CMarnCtrlDlg::LogText(const std::string& text) {
   const std::string line = std::to_string(m_nLogCounter) + " " + text;
   ++m_nLogCounter;
-  AppendLine(m_resultLog, line, kResultLines);
+  m_resultLog.AppendLine(line);
 }
 
 void CMarnCtrlDlg::LogEvent(const std::string& line) {
-  AppendLine(m_eventLog, line, kEventLines);
+  m_eventLog.AppendLine(line);
   EnableDeviceButtons(!(m_pEventSink && m_pEventSink->ConnectedDevices() == 0));
 }
 
@@ -248,23 +242,8 @@ void CMarnCtrlDlg::FillFileList(CListBox& list, std::string& folder) {
     LogResult(hr);
     return;
   }
-  list.ResetContent();
-  LONG count = 0;
-  hr = files->get_Count(&count);
-  if (FAILED(hr)) {
-    LogResult(hr);
-    return;
-  }
-  for (LONG i = 1; i <= count; ++i) {
-    Bstr name;
-    hr = files->get_Item(i, name.Receive());
-    if (FAILED(hr)) {
-      LogResult(hr);
-      return;
-    }
-    std::string text = BstrToAnsi(name.Get());
-    if (!text.empty()) list.AddString(text);
-  }
+  hr = FillWithFileNames(list, files.Get());
+  if (FAILED(hr)) LogResult(hr);
 }
 
 bool CMarnCtrlDlg::DispatchQueuedMessage() {

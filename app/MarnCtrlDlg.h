@@ -15,6 +15,7 @@
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListBox.h"
+#include "settings/LogList.h"
 
 class CMarnCtrlDlg : public CDialog,
                     public IEventLogTarget,
@@ -59,7 +60,6 @@ class CMarnCtrlDlg : public CDialog,
  private:
   void MapHandlers();
   void EnableDeviceButtons(BOOL enable);
-  void AppendLine(CListBox& list, const std::string& line, int maxLines);
   // Creates the maintenance window in the given mode; false when one is open already.
   bool OpenDeviceDlg(bool maintenanceMode);
 
@@ -96,8 +96,8 @@ class CMarnCtrlDlg : public CDialog,
   CListBox m_sourceFileList;
   CComboBox m_formatBox;
   CButton m_setupDeviceButton;
-  CListBox m_eventLog;
-  CListBox m_resultLog;
+  CLogList m_eventLog{kEventLines};
+  CLogList m_resultLog{kResultLines};
   std::string m_sourcePath;
   std::string m_destPath;
   int m_delayed = 0;

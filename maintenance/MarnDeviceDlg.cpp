@@ -8,6 +8,7 @@
 #include "maintenance/DeviceDlgIds.h"
 #include "maintenance/DeviceDlgTemplate.h"
 #include "maintenance/DeviceTypes.h"
+#include "maintenance/FileListNames.h"
 #include "platform/automation/Bstr.h"
 #include "platform/automation/CodePage.h"
 #include "platform/ui/ComboBox.h"
@@ -102,10 +103,7 @@ void CMarnDeviceDlg::RunSettingsDialog() {
 }
 
 void CMarnDeviceDlg::LogResult(HRESULT result) {
-  if (!m_resultList.GetSafeHwnd()) return;
-  m_resultList.AddString(m_mainWindow->GetResultName(result));
-  m_resultList.SetCurSel(m_resultList.GetCount() - 1);
-  if (m_resultList.GetCount() > kResultLines) m_resultList.DeleteString(0);
+  if (m_resultList.GetSafeHwnd()) m_resultList.AppendLine(m_mainWindow->GetResultName(result));
 }
 
 void CMarnDeviceDlg::OnSynchronizeDateTime() {
@@ -195,21 +193,8 @@ void CMarnDeviceDlg::OnRefreshFileList() {
   HRESULT hr = m_fileList->Refresh();
   LogResult(hr);
   if (FAILED(hr)) return;
-  CListBox* files = static_cast<CListBox*>(GetDlgItem(IDC_DEVICE_FILES));
-  if (!files) return;
-  files->ResetContent();
-  LONG count = 0;
-  hr = m_fileList->get_Count(&count);
-  LogResult(hr);
-  for (LONG i = 1; SUCCEEDED(hr) && i <= count; ++i) {
-    Bstr name;
-    hr = m_fileList->get_Item(i, name.Receive());
-    if (FAILED(hr)) {
-      LogResult(hr);
-      break;
-    }
-    files->AddString(BstrToAnsi(name.Get()));
-  }
+  auto* files = static_cast<CListBox*>(GetDlgItem(IDC_DEVICE_FILES));
+  if (files) LogResult(FillWithFileNames(*files, m_fileList.Get()));
 }
 
 void CMarnDeviceDlg::OnBrowseScreen() {

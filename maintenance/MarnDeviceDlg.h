@@ -10,6 +10,7 @@
 #include "platform/automation/ComPtr.h"
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListBox.h"
+#include "settings/LogList.h"
 
 class CMarnDeviceDlg : public CDialog, public ISettingsDlgOwner {
  public:
@@ -89,7 +90,7 @@ class CMarnDeviceDlg : public CDialog, public ISettingsDlgOwner {
   bool TakeFields();
   HRESULT GetText(HRESULT (IDPMDevice::*getter)(BSTR*), std::string* text);
 
-  CListBox m_resultList;
+  CLogList m_resultList{kResultLines};
   int m_freeDiskSpace = 0;
   std::string m_firmwareVersion;
   std::string m_macAddress;

@@ -194,9 +194,7 @@ void CMarnDeviceSettingsDlg::LogResult(HRESULT result, const std::string& name) 
   if (SUCCEEDED(result) || !m_messageList.GetSafeHwnd()) return;
   if (m_messageList.GetCount() == 0) s_logNumber = 0;
   m_logLine = std::to_string(s_logNumber) + " " + name + " FAILED --> Error: " + ResultName(result);
-  m_messageList.AddString(m_logLine);
-  m_messageList.SetCurSel(m_messageList.GetCount() - 1);
-  if (m_messageList.GetCount() > kMessageLines) m_messageList.DeleteString(0);
+  m_messageList.AppendLine(m_logLine);
   s_logNumber = static_cast<int>(static_cast<unsigned>(s_logNumber) + 1u);
   // The reload's own logged reads may fail as well; they are listed, but start no reload of their own.
   if (m_reloadingAfterFailure) return;

@@ -15,6 +15,7 @@
 #include "platform/ui/Dialog.h"
 #include "platform/ui/ListBox.h"
 #include "settings/DeviceSettings.h"
+#include "settings/LogList.h"
 #include "settings/SettingsDlgOwner.h"
 
 class CMarnDeviceSettingsDlg : public CDialog, public IKeywordGridOwner {
@@ -185,7 +186,7 @@ class CMarnDeviceSettingsDlg : public CDialog, public IKeywordGridOwner {
   CComboBox m_os;
   CKeywordListCtrl m_valuesGrid;
   CKeywordListCtrl m_namesGrid;
-  CListBox m_messageList;
+  CLogList m_messageList{kMessageLines};
   CButton m_dpm4Button;
   CButton m_plusButton;
   CButton m_minusButton;
