@@ -1,7 +1,7 @@
 // The floor of the start-up benchmark: the main window built the simplest way, as a bare Qt 6 dialog
 // with the same font and the same controls, the hidden file-task controls included (the window has
-// them from the start). It reports "shown" the way platform/ui does under QUORVEL_UI_SHOWN_FD, then
-// quits.
+// them from the start). It reports "shown" under QUORVEL_UI_SHOWN_FD through platform/ui's own
+// reporter, then quits.
 #include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
@@ -11,41 +11,11 @@
 #include <QLineEdit>
 #include <QListWidget>
 #include <QPushButton>
-#include <QWindow>
-#include <cstdlib>
-#include <string>
-#include <unistd.h>
+#include <utility>
+
+#include "platform/ui/internal/ShownReporter.h"
 
 namespace {
-
-class ShownReporter : public QObject {
- public:
-  explicit ShownReporter(int fd) : m_fd(fd) {}
-
- protected:
-  bool eventFilter(QObject* watched, QEvent* event) override {
-    auto* window = qobject_cast<QWindow*>(watched);
-    if (m_fd >= 0 && event->type() == QEvent::Expose && window && window->isExposed()) {
-      const char line[] = "shown\n";
-      (void)!write(m_fd, line, sizeof line - 1);
-      close(m_fd);
-      m_fd = -1;
-      QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection);
-    }
-    return false;
-  }
-
- private:
-  int m_fd;
-};
-
-int ShownFd() {
-  const char* text = std::getenv("QUORVEL_UI_SHOWN_FD");
-  if (!text || !*text) return -1;
-  char* end = nullptr;
-  const long fd = std::strtol(text, &end, 10);
-  return *end == '\0' && fd >= 0 ? static_cast<int>(fd) : -1;
-}
 
 template <class Widget, class... Args>
 void AddHidden(QDialog* dialog, Args&&... args) {
@@ -98,9 +68,8 @@ int main(int argc, char** argv) {
 
   AddHiddenControls(&dialog);
 
-  ShownReporter reporter(ShownFd());
-  dialog.winId();  // makes the native window, so its events can be watched
-  dialog.windowHandle()->installEventFilter(&reporter);
+  ui::ShownReporter::InstallFromEnvironment(
+      [] { QMetaObject::invokeMethod(qApp, &QCoreApplication::quit, Qt::QueuedConnection); });
   dialog.show();
   return app.exec();
 }

@@ -6,6 +6,7 @@
 #include <memory>
 
 #include "platform/automation/Apartment.h"
+#include "platform/ui/MessageQueue.h"
 #include "platform/ui/internal/ShownReporter.h"
 #include "platform/ui/internal/WindowState.h"
 
@@ -69,7 +70,7 @@ void CWinApp::ParseCommandLine(CCommandLineInfo& info) const {
 
 int CWinApp::WinMain(int argc, char** argv) {
   QApplication application(argc, argv);
-  ui::ShownReporter::InstallFromEnvironment();
+  ui::ShownReporter::InstallFromEnvironment([] { PostQuitMessage(0); });
   m_pszExeName = argc > 0 ? QFileInfo(QString::fromLocal8Bit(argv[0])).completeBaseName().toStdString() : "";
   if (m_pszAppName.empty()) m_pszAppName = m_pszExeName;
   m_arguments.clear();

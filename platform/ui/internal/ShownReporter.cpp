@@ -6,8 +6,7 @@
 #include <unistd.h>
 
 #include <cstdlib>
-
-#include "platform/ui/MessageQueue.h"
+#include <utility>
 
 namespace ui {
 namespace {
@@ -22,13 +21,14 @@ int ShownFdFromEnvironment() {
 
 }  // namespace
 
-void ShownReporter::InstallFromEnvironment() {
+void ShownReporter::InstallFromEnvironment(std::function<void()> whenShown) {
   const int fd = ShownFdFromEnvironment();
   if (fd < 0 || !QCoreApplication::instance()) return;
-  QCoreApplication::instance()->installEventFilter(new ShownReporter(fd));
+  QCoreApplication::instance()->installEventFilter(new ShownReporter(fd, std::move(whenShown)));
 }
 
-ShownReporter::ShownReporter(int fd) : QObject(QCoreApplication::instance()), m_fd(fd) {}
+ShownReporter::ShownReporter(int fd, std::function<void()> whenShown)
+    : QObject(QCoreApplication::instance()), m_fd(fd), m_whenShown(std::move(whenShown)) {}
 
 bool ShownReporter::eventFilter(QObject* watched, QEvent* event) {
   auto* window = qobject_cast<QWindow*>(watched);
@@ -37,7 +37,7 @@ bool ShownReporter::eventFilter(QObject* watched, QEvent* event) {
     (void)!write(m_fd, line, sizeof line - 1);
     close(m_fd);
     m_fd = -1;
-    PostQuitMessage(0);
+    if (m_whenShown) m_whenShown();
   }
   return false;
 }
