@@ -174,7 +174,7 @@ int RunProgram(const std::string& argument, const std::string& registry) {
 TEST(Program, RegistrationSwitchesExitWithoutAWindow) {
   TempRegistry registry;
   for (const char* argument : {"/regserver", "-UNREGSERVER"}) {
-    EXPECT_EQ(RunProgram(argument, registry.Folder()), 0) << argument;
+    EXPECT_EQ(RunProgram(argument, registry.Path()), 0) << argument;
   }
 }
 

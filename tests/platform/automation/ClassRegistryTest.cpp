@@ -12,7 +12,7 @@
 
 #include "platform/automation/ComObject.h"
 #include "platform/automation/ComPtr.h"
-#include "tests/platform/automation/TemporaryRegistry.h"
+#include "tests/support/TempRegistry.h"
 #include "tests/platform/automation/TestInterfaces.h"
 
 namespace {
@@ -32,7 +32,7 @@ class ClassRegistryTest : public ::testing::Test {
     return to;
   }
 
-  TemporaryRegistry registry;
+  TempRegistry registry;
 };
 
 TEST_F(ClassRegistryTest, RegistryFolderComesFromTheEnvironment) {

@@ -9,7 +9,7 @@
 #include "platform/automation/ComObject.h"
 #include "platform/automation/ComPtr.h"
 #include "platform/automation/Variant.h"
-#include "tests/platform/automation/TemporaryRegistry.h"
+#include "tests/support/TempRegistry.h"
 
 namespace {
 
@@ -42,7 +42,7 @@ class TypeLibTest : public ::testing::Test {
   }
 
   long m_objects = ComObjectLiveCount();
-  TemporaryRegistry registry;
+  TempRegistry registry;
 };
 
 TEST_F(TypeLibTest, RegisteredLibraryGivesEachDispatchIdsParameterTypes) {
