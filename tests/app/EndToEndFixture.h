@@ -6,17 +6,12 @@
 
 #include <QCoreApplication>
 #include <chrono>
-#include <cstdio>
-#include <cstdlib>
-#include <dlfcn.h>
-#include <fstream>
 #include <functional>
 #include <sstream>
 #include <thread>
 
 #include "maintenance/DeviceDlgIds.h"
-#include "platform/automation/ClassRegistry.h"
-#include "tests/component/TempFolder.h"
+#include "tests/support/RealModule.h"
 
 using Strings = std::vector<std::string>;
 
@@ -28,37 +23,26 @@ inline size_t CountStartingWith(const Strings& lines, const std::string& prefix)
   return count;
 }
 
-class EndToEndTest : public MainWindowTest {
+class EndToEndTest : public MainWindowTest, protected RealModule {
  protected:
   bool RegisterComponent() const override { return false; }
 
   void SetUp() override {
-    ::setenv("QUORVEL_RECORDERS", Recorders().c_str(), 1);
     MainWindowTest::SetUp();
-    ASSERT_EQ(RegisterServerModule(DPMCTRL_MODULE, false), S_OK);
+    ASSERT_EQ(RegisterModule(), S_OK);
   }
 
   void TearDown() override {
     dlg.reset();
     EXPECT_TRUE(spy.Calls().empty()) << "the spy, not the module, served the window";
     PumpUntil([] { return false; }, std::chrono::milliseconds(0));
-    auto live = LiveObjectsHook();
-    EXPECT_NE(live, nullptr) << "the module is not loaded";
-    if (live) {
-      EXPECT_EQ(live(), 0) << "the module still has live objects";
+    const long live = LiveObjects();
+    EXPECT_NE(live, -1) << "the module is not loaded";
+    if (live != -1) {
+      EXPECT_EQ(live, 0) << "the module still has live objects";
     }
     MainWindowTest::TearDown();
-    ::unsetenv("QUORVEL_RECORDERS");
   }
-
-  static long (*LiveObjectsHook())() {
-    void* module = ::dlopen(DPMCTRL_MODULE, RTLD_NOW | RTLD_NOLOAD);
-    void* symbol = module ? ::dlsym(module, "DPMCtrlLiveObjects") : nullptr;
-    if (module) ::dlclose(module);
-    return reinterpret_cast<long (*)()>(symbol);
-  }
-
-  std::string Recorders() const { return m_recorders.Path() + "/recorders"; }
 
   // Runs the event loop until `done` holds or the deadline passes; whether it held.
   static bool PumpUntil(const std::function<bool()>& done,
@@ -70,15 +54,6 @@ class EndToEndTest : public MainWindowTest {
       if (std::chrono::steady_clock::now() >= deadline) return false;
       std::this_thread::sleep_for(std::chrono::milliseconds(5));
     }
-  }
-
-  // Runs the recorder tool as its own process over the same recorders folder; its exit code.
-  int Tool(const std::string& arguments) {
-    const std::string out = m_recorders.Path() + "/tool.out";
-    const std::string command = std::string(DPMRECORDER_TOOL) + " " + arguments + " >" + out + " 2>&1";
-    const int status = std::system(command.c_str());
-    m_toolOutput = ReadText(out);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
   // The recorders the tool lists: name, then model.
@@ -121,6 +96,4 @@ class EndToEndTest : public MainWindowTest {
         << "not every connect event reached the event log";
   }
 
-  std::string m_toolOutput;
-  TempFolder m_recorders;
 };

@@ -21,7 +21,7 @@ TEST_F(EndToEndTest, InitializeFormatAndSetTimeThroughTheWindows) {
   EXPECT_GT(std::labs(ClockOffset(name)), 60) << "a new recorder's clock is not set";
 
   // Something on the card for the format to remove.
-  const std::string dictation = m_recorders.Path() + "/letter.dss";
+  const std::string dictation = Path("letter.dss");
   std::ofstream(dictation) << "dictation";
   ASSERT_EQ(Tool("put " + name + " " + dictation), 0) << m_toolOutput;
   ASSERT_EQ(Shown(name, "card"), "1 file(s)");

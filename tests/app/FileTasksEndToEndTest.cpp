@@ -80,7 +80,7 @@ TEST_F(FileTasksEndToEndTest, RecordedDictationIsListedReadAndItsAuthorWrittenBa
 }
 
 TEST_F(FileTasksEndToEndTest, CopyEndsAtHundredAndRefreshesTheDestinationList) {
-  const std::string out = m_recorders.Path() + "/out";
+  const std::string out = Path("out");
   std::filesystem::create_directory(out);
   host.NextFolder(out);
   Command(*dlg, IDC_BROWSE_DEST_FOLDER);

@@ -170,7 +170,7 @@ TEST_F(SettingsEndToEndTest, ChangesReachTheRecorderAndComeBackAfterARestart) {
 TEST_F(SettingsEndToEndTest, SettingsFileMovesEveryValueToAnotherRecorder) {
   StartSession();
   const std::string first = Recorded().at(0).first;
-  const std::string file = m_recorders.Path() + "/office.settings";
+  const std::string file = Path("office.settings");
   host.NextMessageBoxAnswer(IDYES);
   host.NextOpenFile(file);
   InSettingsDialog([](CMarnDeviceSettingsDlg& d) {
@@ -204,7 +204,7 @@ TEST_F(SettingsEndToEndTest, DamagedFileIsRefusedByNameAndChangesNothing) {
   StartSession();
   const std::string name = Recorded().at(0).first;
   const std::string before = ShownSettings(name);
-  const std::string file = m_recorders.Path() + "/damaged.settings";
+  const std::string file = Path("damaged.settings");
   std::ofstream(file) << "{\"format\": \"quorvel-settings\", \"model\": ";
   host.NextOpenFile(file);
   InSettingsDialog([this](CMarnDeviceSettingsDlg& d) {

@@ -6,8 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <dlfcn.h>
+#include <filesystem>
 #include <functional>
 #include <string>
 #include <vector>
@@ -24,6 +23,7 @@
 #include "device/IDPMRecordingProfile.h"
 #include "platform/automation/Automation.h"
 #include "tests/component/TempFolder.h"
+#include "tests/support/RealModule.h"
 
 struct RecordedEvent {
   DISPID id;
@@ -62,15 +62,12 @@ class EventRecorder : public IDispatch {
   ULONG m_references = 0;
 };
 
-class ComponentTest : public ::testing::Test {
+class ComponentTest : public ::testing::Test, protected RealModule {
  protected:
   void SetUp() override {
-    m_bin = BuildBin();
     ASSERT_TRUE(std::filesystem::exists(ModulePath())) << ModulePath();
-    ::setenv("QUORVEL_REGISTRY", m_registry.Path().c_str(), 1);
-    ::setenv("QUORVEL_RECORDERS", Recorders().c_str(), 1);
     ASSERT_TRUE(SUCCEEDED(CoInitializeEx(nullptr, COINIT_APARTMENTTHREADED)));
-    ASSERT_EQ(RegisterServerModule(ModulePath(), false), S_OK);
+    ASSERT_EQ(RegisterModule(), S_OK);
     ASSERT_EQ(CoCreateInstance(CLSID_DPMControl, nullptr, CLSCTX_ALL, IID_IDPMControl,
                                reinterpret_cast<void**>(control.ReleaseAndGetAddressOf())),
               S_OK);
@@ -85,45 +82,19 @@ class ComponentTest : public ::testing::Test {
     m_point = nullptr;
     control = nullptr;
     auto clearFaults = Hook<void (*)()>("DPMCtrlClearFaults");
-    auto liveObjects = Hook<long (*)()>("DPMCtrlLiveObjects");
-    if (clearFaults && liveObjects) {
+    if (clearFaults) {
       clearFaults();
-      EXPECT_EQ(liveObjects(), 0) << "the module still has live objects";
+      EXPECT_EQ(LiveObjects(), 0) << "the module still has live objects";
     }
     EXPECT_EQ(sink.m_references, 0u);
     CoUninitialize();
   }
 
-  // QUORVEL_BUILD_BIN, else the bin folder beside this test program's folder.
-  static std::string BuildBin() {
-    if (const char* bin = std::getenv("QUORVEL_BUILD_BIN"); bin && *bin) return bin;
-    std::error_code error;
-    return (std::filesystem::read_symlink("/proc/self/exe", error).parent_path().parent_path() / "bin").string();
-  }
-
-  std::string Recorders() const { return m_recorders.Path() + "/recorders"; }
-  std::string ModulePath() const { return m_bin + "/DPMCtrl.so"; }
-
-  template <class F>
-  F Hook(const char* name) const {
-    void* module = ::dlopen(ModulePath().c_str(), RTLD_NOW | RTLD_NOLOAD);
-    void* symbol = module ? ::dlsym(module, name) : nullptr;
-    if (module) ::dlclose(module);
-    return reinterpret_cast<F>(symbol);
-  }
   void InjectFault(const char* step, int error) {
     auto inject = Hook<void (*)(const char*, int, int)>("DPMCtrlInjectFault");
     ASSERT_NE(inject, nullptr);
     inject(step, error, 0);
   }
-
-  // Runs the recorder tool; its exit code.
-  int Tool(const std::string& arguments) const {
-    const std::string command = m_bin + "/dpmrecorder " + arguments + " >" + m_recorders.Path() + "/tool.out 2>&1";
-    int status = std::system(command.c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
-  std::string ToolOutput() const { return ReadText(m_recorders.Path() + "/tool.out"); }
 
   size_t Pump() { return CoGetApartmentDispatcher()->Pump(); }
   // Pumps until `count` events have arrived or a generous time has passed (no timing is asserted).
@@ -155,9 +126,6 @@ class ComponentTest : public ::testing::Test {
   TempFolder scratch;  // files the test hands to the component
 
  private:
-  std::string m_bin;
-  TempFolder m_registry;
-  TempFolder m_recorders;
   ComPtr<IConnectionPoint> m_point;
   DWORD m_cookie = 0;
 };

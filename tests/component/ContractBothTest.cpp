@@ -2,8 +2,6 @@
 // and against the spy the window tests use, so the spy cannot drift from what the module does.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
-#include <dlfcn.h>
 #include <memory>
 #include <string>
 
@@ -13,8 +11,8 @@
 #include "device/IDPMDeviceSettings.h"
 #include "platform/automation/Automation.h"
 #include "tests/component/ComponentFixture.h"
-#include "tests/component/TempFolder.h"
 #include "tests/support/SpyComponent.h"
+#include "tests/support/RealModule.h"
 #include "tests/support/TempRegistry.h"
 
 namespace {
@@ -27,20 +25,13 @@ class Backend {
   virtual long LiveObjects() const = 0;
 };
 
-class RealModule : public Backend {
+class ModuleBackend : public Backend {
  public:
-  RealModule() { ::setenv("QUORVEL_RECORDERS", (m_recorders.Path() + "/recorders").c_str(), 1); }
-  ~RealModule() override { ::unsetenv("QUORVEL_RECORDERS"); }
-  HRESULT Register() override { return RegisterServerModule(DPMCTRL_MODULE, false); }
-  long LiveObjects() const override {
-    void* module = ::dlopen(DPMCTRL_MODULE, RTLD_NOW | RTLD_NOLOAD);
-    auto live = module ? reinterpret_cast<long (*)()>(::dlsym(module, "DPMCtrlLiveObjects")) : nullptr;
-    if (module) ::dlclose(module);
-    return live ? live() : -1;
-  }
+  HRESULT Register() override { return RealModule::RegisterModule(); }
+  long LiveObjects() const override { return RealModule::LiveObjects(); }
 
  private:
-  TempFolder m_recorders;
+  RealModule m_module;  // its registry and recorders, for as long as the backend serves
 };
 
 class Spy : public Backend {
@@ -158,7 +149,7 @@ TEST_P(ContractBoth, DeviceBeepReadsBackWhatWasPut) {
 
 INSTANTIATE_TEST_SUITE_P(
     Backends, ContractBoth,
-    testing::Values(BackendKind{"real", [] { return std::unique_ptr<Backend>(new RealModule); }},
+    testing::Values(BackendKind{"real", [] { return std::unique_ptr<Backend>(new ModuleBackend); }},
                     BackendKind{"spy", [] { return std::unique_ptr<Backend>(new Spy); }}),
     [](const testing::TestParamInfo<BackendKind>& info) { return std::string(info.param.name); });
 

@@ -220,7 +220,7 @@ INSTANTIATE_TEST_SUITE_P(Signals, CtlCancelTest, ::testing::Values(SIGINT, SIGTE
 
 TEST_F(CtlFilesTest, TheBarOnATerminalEndsFullAndOnItsOwnLine) {
   const std::string dictation = Record("2");
-  TerminalRun run({"copy", dictation, m_folder.Path()});
+  TerminalRun run({"copy", dictation, Folder()});
   EXPECT_EQ(run.Wait(), 0) << run.Output();
   EXPECT_NE(run.Output().find("[####################] 100% Copy "), std::string::npos) << run.Output();
   EXPECT_NE(run.Output().find("\r\ncopied " + dictation), std::string::npos) << run.Output();
@@ -261,11 +261,11 @@ std::string Expand(std::string text, const std::string& card, const std::string&
 
 TEST_P(CtlFileFailureTest, ExitsWithOneLineNamingTheCode) {
   Record("1");
-  const CtlRun run = Ctl(Expand(GetParam().command, Card(), m_folder.Path()));
+  const CtlRun run = Ctl(Expand(GetParam().command, Card(), Folder()));
   EXPECT_EQ(run.exit, GetParam().exit) << run.err;
   EXPECT_EQ(run.out, "");
   ASSERT_EQ(Lines(run.err).size(), 1u) << run.err;
-  const std::string error = Expand(GetParam().error, Card(), m_folder.Path());
+  const std::string error = Expand(GetParam().error, Card(), Folder());
   EXPECT_TRUE(run.err.ends_with(error + "\n")) << run.err;
   EXPECT_EQ(Names(Card()), (std::vector<std::string>{"DICT0001.DSS", "DICT0001.DSS.json"})) << "nothing lost";
 }

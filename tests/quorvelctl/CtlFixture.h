@@ -15,8 +15,7 @@
 #include <thread>
 #include <vector>
 
-#include "tests/component/TempFolder.h"
-#include "tests/support/TempRegistry.h"
+#include "tests/support/RealModule.h"
 
 extern char** environ;
 
@@ -26,35 +25,15 @@ struct CtlRun {
   std::string err;
 };
 
-class CtlTest : public ::testing::Test {
+class CtlTest : public ::testing::Test, protected RealModule {
  protected:
-  void SetUp() override {
-    ::setenv("QUORVEL_RECORDERS", Recorders().c_str(), 1);
-    ASSERT_EQ(Shell(std::string(REGSVR_TOOL) + " " + DPMCTRL_MODULE), 0) << "registering the module failed";
-  }
-  void TearDown() override { ::unsetenv("QUORVEL_RECORDERS"); }
-
-  std::string Recorders() const { return m_folder.Path() + "/recorders"; }
-  std::string Path(const std::string& name) const { return m_folder / name; }
-
-  static int Shell(const std::string& command) {
-    const int status = std::system((command + " >/dev/null 2>&1").c_str());
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
-  }
+  void SetUp() override { ASSERT_EQ(RegisterModule(), S_OK) << "registering the module failed"; }
 
   // quorvelctl with these arguments (shell words), to its end.
   CtlRun Ctl(const std::string& arguments) {
     const std::string out = Path("ctl.out"), err = Path("ctl.err");
     const int status = std::system((std::string(QUORVELCTL_PROGRAM) + " " + arguments + " >" + out + " 2>" + err).c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
-  }
-
-  // The recorder tool's exit code; its output in m_toolOutput.
-  int Tool(const std::string& arguments) {
-    const std::string out = Path("tool.out");
-    const int status = std::system((std::string(DPMRECORDER_TOOL) + " " + arguments + " >" + out + " 2>&1").c_str());
-    m_toolOutput = ReadText(out);
-    return WIFEXITED(status) ? WEXITSTATUS(status) : -1;
   }
 
   // What the tool shows of a recorder, without the clock (which runs) and the card.
@@ -105,8 +84,4 @@ class CtlTest : public ::testing::Test {
     for (std::string line; std::getline(in, line);) lines.push_back(line);
     return lines;
   }
-
-  std::string m_toolOutput;
-  TempFolder m_folder;
-  TempRegistry m_registry;
 };

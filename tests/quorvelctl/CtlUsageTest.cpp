@@ -82,7 +82,7 @@ TEST_F(CtlTest, EveryCommandThatPrintsGivesOneJsonDocument) {
       {"files --json", "dictations"},
       {"info --json " + dictation, "DictationLength"},
       {"convert --json " + dictation + " " + Path("one.wav"), "done"},
-      {"copy --json " + dictation + " " + m_folder.Path(), "done"},
+      {"copy --json " + dictation + " " + Folder(), "done"},
       {"move --json " + Path(Lines(m_toolOutput).at(0)) + " " + Path("moved"), "done"},
       {"format --json --yes", "done"},
   };
