@@ -2,7 +2,7 @@
 // The real DPMCtrl module in a registry of the test's own, over simulated recorders in a folder of the
 // test's own that the recorder tool drives as a process. QUORVEL_REGISTRY and QUORVEL_RECORDERS point
 // at them while the object lives. A fixture base beside ::testing::Test (or a window fixture): the
-// module's, the component's and quorvelctl's end-to-end tests share it.
+// main window's end-to-end tests, the component's module tests and quorvelctl's process tests share it.
 #include <dlfcn.h>
 #include <stdlib.h>
 #include <sys/wait.h>
