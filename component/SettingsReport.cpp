@@ -5,7 +5,7 @@
 
 #include "component/SettingInfo.h"
 #include "component/TextRules.h"
-#include "component/ValueNames.h"
+#include "component/SettingValueNames.h"
 
 namespace {
 
@@ -26,8 +26,9 @@ std::string Quoted(std::u16string_view text) {
 }
 
 // "dpmQualityPlay (6)", or the bare number for a code without a name.
-std::string Named(const char* name, LONG value) {
-  return name ? std::string(name) + " (" + std::to_string(value) + ")" : std::to_string(value);
+std::string Named(ValueNames names, LONG value) {
+  const std::string_view name = NameOfValue(names, value);
+  return name.empty() ? std::to_string(value) : std::string(name) + " (" + std::to_string(value) + ")";
 }
 
 const char* YesNo(bool flag) { return flag ? "yes" : "no"; }
@@ -58,7 +59,7 @@ void SettingsReport::WriteScalars(std::ostream& out) const {
     switch (info.kind) {
       case SettingKind::Text: out << Quoted(m_settings.Text(info.id)); break;
       case SettingKind::Flag: out << (number ? "true" : "false"); break;
-      case SettingKind::Number: out << Named(ValueName(info.id, number), number); break;
+      case SettingKind::Number: out << Named(NamedValuesOf(info.id), number); break;
     }
     out << "\n";
   }
@@ -92,7 +93,7 @@ void SettingsReport::WriteSmartButtons(std::ostream& out) const {
     out << "  " << kStateNames[s] << ":";
     for (int b = 0; b < m_model.dpm4.smartButtons; ++b) {
       const LONG code = m_settings.dpm4.smartButtons[static_cast<size_t>(b)][static_cast<size_t>(s)];
-      out << (b == 0 ? " " : " | ") << Named(SmartButtonFunctionName(code), code);
+      out << (b == 0 ? " " : " | ") << Named(value_names::SmartButtonFunction(), code);
     }
     out << "\n";
   }
@@ -102,7 +103,7 @@ void SettingsReport::WriteDisplayAreas(std::ostream& out) const {
   out << "display areas:\n";
   for (int a = 0; a < m_model.dpm4.displayAreas; ++a) {
     const LONG code = m_settings.dpm4.displayAreas[static_cast<size_t>(a)];
-    out << "  area " << a + 1 << ": " << Named(DisplayContentName(code), code) << "\n";
+    out << "  area " << a + 1 << ": " << Named(value_names::DisplayContent(), code) << "\n";
   }
 }
 
@@ -112,9 +113,9 @@ void SettingsReport::WriteProfiles(std::ostream& out) const {
     const RecordingProfileEntry& profile = m_settings.dpm4.profiles[static_cast<size_t>(p)];
     const LONG desktop = profile.micDirection[dpmPositionDesktop];
     const LONG handHeld = profile.micDirection[dpmPositionHandHeld];
-    out << "  " << kProfileNames[p] << ": audio quality " << Named(AudioQualityName(profile.audioQuality), profile.audioQuality)
-        << ", sensitivity " << Named(SensitivityName(profile.micSensitivity), profile.micSensitivity)
-        << ", desktop " << Named(MicDirectionName(desktop), desktop) << ", hand held "
-        << Named(MicDirectionName(handHeld), handHeld) << "\n";
+    out << "  " << kProfileNames[p] << ": audio quality " << Named(value_names::AudioQuality(), profile.audioQuality)
+        << ", sensitivity " << Named(value_names::MicrophoneSensitivity(), profile.micSensitivity)
+        << ", desktop " << Named(value_names::MicrophoneDirection(), desktop) << ", hand held "
+        << Named(value_names::MicrophoneDirection(), handHeld) << "\n";
   }
 }

@@ -5,7 +5,7 @@
 #include <string>
 #include <string_view>
 
-#include "quorvelctl/ValueNames.h"
+#include "device/DpmValueNames.h"
 
 enum class ValueKind { Number, Flag, Text };
 

@@ -9,9 +9,11 @@
 #include "component/SettingsEditor.h"
 #include "component/SettingsReport.h"
 #include "component/ValueCodes.h"
-#include "component/ValueNames.h"
+#include "component/SettingValueNames.h"
 
 namespace {
+
+bool HasName(ValueNames names, LONG code) { return !NameOfValue(names, code).empty(); }
 
 std::string Report(const RecorderModel& model, const RecorderSettings& settings) {
   std::ostringstream out;
@@ -106,7 +108,7 @@ TEST(ValueNames, CoverExactlyTheAcceptedCodesOfEverySetting) {
         RecorderSettings scratch = NeutralSettings(model);
         accepted = accepted || SUCCEEDED(SettingsEditor(model, scratch).CheckNumberRange(info.id, code));
       }
-      EXPECT_EQ(ValueName(info.id, code) != nullptr, accepted) << code;
+      EXPECT_EQ(HasName(names, code), accepted) << code;
     }
   }
 }
@@ -116,14 +118,14 @@ TEST(ValueNames, CoverExactlyTheCodesOfTheDpm4Record) {
   for (const RecorderModel& model : AllRecorderModels()) qualities |= model.dpm4.audioQualities;
   for (LONG code = -2; code <= 40; ++code) {
     SCOPED_TRACE(code);
-    EXPECT_EQ(SmartButtonFunctionName(code) != nullptr, SmartButtonFunctionValid(code));
-    EXPECT_EQ(DisplayContentName(code) != nullptr, DisplayContentValid(code));
-    EXPECT_EQ(SensitivityName(code) != nullptr, SensitivityValid(code));
-    EXPECT_EQ(MicDirectionName(code) != nullptr, MicDirectionValid(code));
-    EXPECT_EQ(AudioQualityName(code) != nullptr, code >= 0 && code < 32 && (qualities >> code & 1u));
+    EXPECT_EQ(HasName(value_names::SmartButtonFunction(), code), SmartButtonFunctionValid(code));
+    EXPECT_EQ(HasName(value_names::DisplayContent(), code), DisplayContentValid(code));
+    EXPECT_EQ(HasName(value_names::MicrophoneSensitivity(), code), SensitivityValid(code));
+    EXPECT_EQ(HasName(value_names::MicrophoneDirection(), code), MicDirectionValid(code));
+    EXPECT_EQ(HasName(value_names::AudioQuality(), code), code >= 0 && code < 32 && (qualities >> code & 1u));
   }
-  EXPECT_STREQ(SmartButtonFunctionName(dpmSmartPlaybackSpeed), "dpmSmartPlaybackSpeed");
-  EXPECT_STREQ(ValueName(Setting::OS, dpmOS_LINUX), "dpmOS_LINUX");
+  EXPECT_EQ(NameOfValue(value_names::SmartButtonFunction(), dpmSmartPlaybackSpeed), "dpmSmartPlaybackSpeed");
+  EXPECT_EQ(NameOfValue(NamedValuesOf(Setting::OS), dpmOS_LINUX), "dpmOS_LINUX");
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 #include "quorvelctl/SettingAssignment.h"
 #include "quorvelctl/SettingCatalog.h"
 #include "quorvelctl/TextCodec.h"
-#include "quorvelctl/ValueNames.h"
+#include "device/DpmValueNames.h"
 
 namespace {
 

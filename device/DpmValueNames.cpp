@@ -1,9 +1,10 @@
-#include "quorvelctl/ValueNames.h"
+#include "device/DpmValueNames.h"
 
 #include <array>
 
 #include "device/DpmValues.h"
 
+// The name is the enumerator's own spelling, so the two cannot drift apart.
 #define QV(x) ValueName{x, #x}
 
 namespace value_names {
@@ -50,6 +51,7 @@ constexpr std::array kDisplay{QV(dpmDisplayBlank),    QV(dpmDisplayKeyword1), QV
                               QV(dpmDisplayBarcode),  QV(dpmDisplayDateTime), QV(dpmDisplayCreationDateTime)};
 constexpr std::array kAudioQuality{QV(dpmAudioStandardPlay), QV(dpmAudioQualityPlay), QV(dpmAudioMp3)};
 constexpr std::array kMicDirection{QV(dpmMicUniDirectional), QV(dpmMicOmniDirectional)};
+#undef QV
 }  // namespace
 
 ValueNames FileNamePrefixType() { return kPrefixType; }

@@ -1,6 +1,7 @@
 #pragma once
-// The enumerator names of the value codes, so settings read and are written as dpmQualityPlay rather
-// than 6.
+// The names of the value codes: each enumerator of DpmValues.h by its own spelling, so settings read
+// and are written as dpmQualityPlay rather than 6. The program's tools and the component's recorder
+// tool show the same names from these tables.
 #include <optional>
 #include <span>
 #include <string>
