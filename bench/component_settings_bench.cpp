@@ -18,7 +18,7 @@
 #include <string>
 #include <vector>
 
-#include "component/RecorderFolder.h"
+#include "component/recorders/RecorderFolder.h"
 #include "device/DpmIds.h"
 #include "device/IDPMControl.h"
 #include "device/IDPMDevice.h"

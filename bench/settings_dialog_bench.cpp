@@ -17,7 +17,7 @@
 #include <string>
 #include <vector>
 
-#include "component/RecorderFolder.h"
+#include "component/recorders/RecorderFolder.h"
 #include "device/DpmIds.h"
 #include "device/IDPMCapabilities.h"
 #include "device/IDPMControl.h"

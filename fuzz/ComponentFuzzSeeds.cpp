@@ -2,9 +2,9 @@
 
 #include <algorithm>
 
-#include "component/RecorderRequest.h"
-#include "component/RecorderState.h"
-#include "component/SettingsJson.h"
+#include "component/recorders/RecorderRequest.h"
+#include "component/recorders/RecorderState.h"
+#include "component/settings/SettingsJson.h"
 
 namespace {
 

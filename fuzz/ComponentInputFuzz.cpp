@@ -3,10 +3,10 @@
 #include <cstdlib>
 #include <string_view>
 
-#include "component/RecorderRequest.h"
-#include "component/RecorderState.h"
-#include "component/SettingsEditor.h"
-#include "component/SettingsJson.h"
+#include "component/recorders/RecorderRequest.h"
+#include "component/recorders/RecorderState.h"
+#include "component/settings/SettingsEditor.h"
+#include "component/settings/SettingsJson.h"
 
 namespace {
 

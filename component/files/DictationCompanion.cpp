@@ -1,10 +1,10 @@
 #include "component/files/DictationCompanion.h"
 
-#include "component/JsonChecks.h"
 #include "component/files/DictationPaths.h"
 #include "component/files/DictationRules.h"
 #include "component/files/DictationTime.h"
 #include "component/files/DssHeader.h"
+#include "component/settings/JsonChecks.h"
 #include "device/DpmResults.h"
 
 using json_checks::Json;

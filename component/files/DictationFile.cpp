@@ -2,9 +2,9 @@
 
 #include <sys/stat.h>
 
-#include "component/FileAccess.h"
 #include "component/files/DictationRules.h"
 #include "component/files/DssAudio.h"
+#include "component/recorders/FileAccess.h"
 #include "device/DpmResults.h"
 
 namespace {

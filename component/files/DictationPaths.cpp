@@ -2,7 +2,7 @@
 
 #include <sys/stat.h>
 
-#include "component/TextRules.h"
+#include "component/models/TextRules.h"
 
 namespace {
 

@@ -2,10 +2,10 @@
 
 #include <sys/stat.h>
 
-#include "component/FileAccess.h"
 #include "component/files/DictationCompanion.h"
 #include "component/files/DictationPaths.h"
 #include "component/files/TargetFile.h"
+#include "component/recorders/FileAccess.h"
 #include "device/DpmResults.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <memory>
 #include <unistd.h>
 
-#include "component/FileAccess.h"
 #include "component/files/DictationFile.h"
 #include "component/files/DictationPaths.h"
 #include "component/files/FileFamily.h"
 #include "component/files/TargetFile.h"
+#include "component/recorders/FileAccess.h"
 #include "device/DpmResults.h"
 
 namespace {

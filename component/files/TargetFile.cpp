@@ -6,9 +6,9 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-#include "component/FaultInjection.h"
-#include "component/FileAccess.h"
 #include "component/files/DictationPaths.h"
+#include "component/recorders/FaultInjection.h"
+#include "component/recorders/FileAccess.h"
 #include "device/DpmResults.h"
 
 HRESULT RenameNoReplace(const std::string& from, const std::string& to) {

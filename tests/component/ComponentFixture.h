@@ -11,8 +11,8 @@
 #include <string>
 #include <vector>
 
-#include "component/RecorderFolder.h"
-#include "component/RecordersRoot.h"
+#include "component/recorders/RecorderFolder.h"
+#include "component/recorders/RecordersRoot.h"
 #include "device/DpmIds.h"
 #include "device/DpmResults.h"
 #include "device/IDPMCapabilities.h"

@@ -4,7 +4,7 @@
 
 #include <sstream>
 
-#include "component/RecorderTool.h"
+#include "component/tool/RecorderTool.h"
 #include "tests/component/ChildRacer.h"
 
 namespace {

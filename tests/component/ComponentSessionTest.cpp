@@ -4,7 +4,7 @@
 
 #include <sys/stat.h>
 
-#include "component/RecorderLock.h"
+#include "component/recorders/RecorderLock.h"
 #include "device/DpmEvents.h"
 
 namespace {

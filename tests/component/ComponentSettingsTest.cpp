@@ -7,8 +7,8 @@
 #include <cerrno>
 #include <sys/stat.h>
 
-#include "component/SettingInfo.h"
-#include "component/SettingsJson.h"
+#include "component/models/SettingInfo.h"
+#include "component/settings/SettingsJson.h"
 
 namespace {
 

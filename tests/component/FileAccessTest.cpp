@@ -10,8 +10,8 @@
 #include <sys/un.h>
 #include <unistd.h>
 
-#include "component/FaultInjection.h"
-#include "component/FileAccess.h"
+#include "component/recorders/FaultInjection.h"
+#include "component/recorders/FileAccess.h"
 #include "device/DpmResults.h"
 #include "tests/component/TempFolder.h"
 

@@ -4,9 +4,9 @@
 
 #include <string>
 
-#include "component/RecorderRequest.h"
-#include "component/RecorderState.h"
-#include "component/SettingsJson.h"
+#include "component/recorders/RecorderRequest.h"
+#include "component/recorders/RecorderState.h"
+#include "component/settings/SettingsJson.h"
 #include "fuzz/ComponentFuzzSeeds.h"
 #include "fuzz/ComponentInputFuzz.h"
 

@@ -5,8 +5,8 @@
 #include <set>
 #include <string>
 
-#include "component/RecorderModel.h"
-#include "component/SettingInfo.h"
+#include "component/models/RecorderModel.h"
+#include "component/models/SettingInfo.h"
 #include "device/DpmValues.h"
 
 namespace {

@@ -3,7 +3,7 @@
 
 #include <sys/stat.h>
 
-#include "component/RecorderLock.h"
+#include "component/recorders/RecorderLock.h"
 #include "device/DpmResults.h"
 #include "tests/component/TempFolder.h"
 

@@ -4,8 +4,8 @@
 
 #include <sstream>
 
-#include "component/RecorderFolder.h"
-#include "component/RecorderTool.h"
+#include "component/recorders/RecorderFolder.h"
+#include "component/tool/RecorderTool.h"
 #include "tests/component/ChildRacer.h"
 #include "tests/component/TempFolder.h"
 

@@ -7,8 +7,8 @@
 #include <sstream>
 #include <sys/stat.h>
 
-#include "component/FaultInjection.h"
-#include "component/RecorderTool.h"
+#include "component/recorders/FaultInjection.h"
+#include "component/tool/RecorderTool.h"
 #include "tests/component/TempFolder.h"
 
 namespace {

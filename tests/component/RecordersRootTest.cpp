@@ -3,8 +3,8 @@
 
 #include <cstdlib>
 
-#include "component/RecordersRoot.h"
-#include "component/TextRules.h"
+#include "component/models/TextRules.h"
+#include "component/recorders/RecordersRoot.h"
 
 namespace {
 

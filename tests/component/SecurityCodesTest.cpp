@@ -3,7 +3,7 @@
 
 #include <string>
 
-#include "component/SecurityCodes.h"
+#include "component/recorders/SecurityCodes.h"
 
 namespace {
 

@@ -6,7 +6,7 @@
 
 #include <functional>
 
-#include "component/SettingsEditor.h"
+#include "component/settings/SettingsEditor.h"
 #include "device/DpmResults.h"
 #include "device/DpmValues.h"
 

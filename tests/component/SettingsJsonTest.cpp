@@ -6,10 +6,10 @@
 
 #include <nlohmann/json.hpp>
 
-#include "component/RecorderRequest.h"
-#include "component/RecorderState.h"
-#include "component/SettingsEditor.h"
-#include "component/SettingsJson.h"
+#include "component/recorders/RecorderRequest.h"
+#include "component/recorders/RecorderState.h"
+#include "component/settings/SettingsEditor.h"
+#include "component/settings/SettingsJson.h"
 #include "device/DpmResults.h"
 
 namespace {

@@ -5,11 +5,11 @@
 #include <cstdint>
 #include <sstream>
 
-#include "component/SettingInfo.h"
-#include "component/SettingsEditor.h"
-#include "component/SettingsReport.h"
-#include "component/ValueCodes.h"
-#include "component/SettingValueNames.h"
+#include "component/models/SettingInfo.h"
+#include "component/models/SettingValueNames.h"
+#include "component/models/ValueCodes.h"
+#include "component/settings/SettingsEditor.h"
+#include "component/settings/SettingsReport.h"
 
 namespace {
 

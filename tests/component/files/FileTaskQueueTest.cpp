@@ -8,9 +8,9 @@
 #include <sys/stat.h>
 #include <thread>
 
-#include "component/FaultInjection.h"
 #include "component/files/FileTaskQueue.h"
 #include "component/files/TargetFile.h"
+#include "component/recorders/FaultInjection.h"
 #include "device/DpmResults.h"
 #include "tests/component/TempFolder.h"
 

@@ -1,8 +1,0 @@
-#include <iostream>
-
-#include "component/RecorderTool.h"
-
-int main(int argc, char** argv) {
-  std::vector<std::string> args(argv + 1, argv + argc);
-  return RecorderTool(std::cout, std::cerr).Run(args);
-}

@@ -1,9 +1,0 @@
-#pragma once
-// Which of the contract's value-name tables names the codes of a setting, for people reading a
-// recorder's settings.
-#include "component/Setting.h"
-#include "device/DpmValueNames.h"
-
-// Every named code of a scalar setting, in code order; empty for settings without named codes
-// (counters, flags, texts).
-ValueNames NamedValuesOf(Setting s);

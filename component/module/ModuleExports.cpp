@@ -1,0 +1,59 @@
+// The module's exports: the class factory, registration, unloading, and two hooks for tests.
+#include <atomic>
+
+#include "component/objects/DPMControl.h"
+#include "component/recorders/FaultInjection.h"
+#include "component/files/FileTaskQueue.h"
+#include "component/module/ModuleObjects.h"
+#include "device/DpmEvents.h"
+#include "device/DpmIds.h"
+#include "platform/automation/ClassFactory.h"
+#include "platform/automation/ClassRegistry.h"
+#include "platform/automation/TypeLib.h"
+
+#define DPMCTRL_EXPORT extern "C" __attribute__((visibility("default")))
+
+std::atomic<long>* ModuleObjectCounter() {
+  static std::atomic<long> objects{0};
+  return &objects;
+}
+
+DPMCTRL_EXPORT HRESULT DllGetClassObject(REFCLSID clsid, REFIID iid, void** out) {
+  if (!out) return E_POINTER;
+  *out = nullptr;
+  if (clsid != CLSID_DPMControl) return CLASS_E_CLASSNOTAVAILABLE;
+  return ClassFactory<DPMControl>::Serve(iid, out, ModuleObjectCounter());
+}
+
+namespace {
+// An address inside this module that no other module can interpose: the exported entry points may
+// resolve to another loaded module's when that one also exports them.
+void AnchorInThisModule() {}
+}  // namespace
+
+DPMCTRL_EXPORT HRESULT DllRegisterServer() {
+  const std::string module = ModulePathOf(reinterpret_cast<const void*>(&AnchorInThisModule));
+  if (HRESULT hr = RegisterClassEntry(CLSID_DPMControl, module, "DPMControl Class"); FAILED(hr)) return hr;
+  return RegisterTypeLib(DpmControlTypeLib());
+}
+
+DPMCTRL_EXPORT HRESULT DllUnregisterServer() {
+  HRESULT classResult = UnregisterClassEntry(CLSID_DPMControl);
+  HRESULT libResult = UnRegisterTypeLib(LIBID_DPMCONTROLLib, kDpmControlLibMajor, kDpmControlLibMinor, 0);
+  return FAILED(classResult) ? classResult : libResult;
+}
+
+DPMCTRL_EXPORT HRESULT DllCanUnloadNow() { return ModuleObjectCounter()->load() == 0 ? S_OK : S_FALSE; }
+
+// Test hooks, never used by the program: the module's live objects, the file-step fault seam and
+// the file-task hold.
+DPMCTRL_EXPORT long DPMCtrlLiveObjects() { return ModuleObjectCounter()->load(); }
+
+DPMCTRL_EXPORT void DPMCtrlInjectFault(const char* step, int error, int skip) {
+  if (step) InjectFault(step, error, skip);
+}
+
+DPMCTRL_EXPORT void DPMCtrlClearFaults() { ClearFaults(); }
+
+// Holds running file tasks once they report `percent` (0 lets them go); see FileTaskQueue::HoldAt.
+DPMCTRL_EXPORT void DPMCtrlHoldTasks(int percent) { FileTaskQueue::HoldAt(percent); }

@@ -1,0 +1,201 @@
+#include "component/recorders/FileAccess.h"
+
+#include <cerrno>
+#include <fcntl.h>
+#include <random>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "component/recorders/FaultInjection.h"
+#include "device/DpmResults.h"
+
+namespace {
+
+constexpr int kTemporaryNameAttempts = 100;
+
+std::string FolderOf(const std::string& path) {
+  size_t slash = path.find_last_of('/');
+  if (slash == std::string::npos) return ".";
+  if (slash == 0) return "/";
+  return path.substr(0, slash);
+}
+
+bool IsFolder(const std::string& path) {
+  struct stat st {};
+  return ::stat(path.c_str(), &st) == 0 && S_ISDIR(st.st_mode);
+}
+
+// A missing file whose folder exists is FileNotFound; a missing folder is PathNotFound.
+HRESULT MissingResult(const std::string& path) {
+  return IsFolder(FolderOf(path)) ? dpmCtrlFileNotFound : dpmCtrlPathNotFound;
+}
+
+HRESULT OpenFailure(const std::string& path) {
+  return errno == ENOENT ? MissingResult(path) : ResultFromErrno(errno);
+}
+
+// Only a regular file of bounded size is read; a folder is a refused access, as opening one to write.
+HRESULT CheckReadable(const struct stat& st, size_t maxBytes) {
+  if (S_ISDIR(st.st_mode)) return dpmCtrlAccessDenied;
+  if (!S_ISREG(st.st_mode)) return dpmCtrlInvalidFile;
+  if (static_cast<std::uint64_t>(st.st_size) > maxBytes) return dpmCtrlInvalidFile;
+  return S_OK;
+}
+
+class Descriptor {
+ public:
+  explicit Descriptor(int fd) : m_fd(fd) {}
+  Descriptor(const Descriptor&) = delete;
+  Descriptor& operator=(const Descriptor&) = delete;
+  ~Descriptor() { Close(); }
+  int Get() const { return m_fd; }
+  int Close() {
+    int result = m_fd >= 0 ? ::close(m_fd) : 0;
+    m_fd = -1;
+    return result;
+  }
+
+ private:
+  int m_fd;
+};
+
+std::string RandomSuffix() {
+  static constexpr char kLetters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
+  thread_local std::mt19937_64 random{std::random_device{}()};
+  std::string suffix;
+  for (int i = 0; i < 6; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
+  return suffix;
+}
+
+}  // namespace
+
+// Unlike mkstemp it lets the umask shape the mode, so a new file is as open as the user wants new
+// files to be, and never more open than `mode`.
+int CreateUniqueFile(const std::string& prefix, mode_t mode, std::string* path) {
+  if (FailOr("create", 0) < 0) return -1;
+  for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
+    *path = prefix + RandomSuffix();
+    int fd = ::open(path->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
+    if (fd >= 0 || errno != EEXIST) return fd;
+  }
+  errno = EEXIST;
+  return -1;
+}
+
+HRESULT WriteAll(int fd, std::string_view content) {
+  size_t done = 0;
+  while (done < content.size()) {
+    ssize_t n = FailOr("write", 0) < 0 ? -1 : ::write(fd, content.data() + done, content.size() - done);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return ResultFromErrno(errno);
+    }
+    done += static_cast<size_t>(n);
+  }
+  return S_OK;
+}
+
+void SyncFolder(const std::string& folder) {
+  int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+  if (fd < 0) return;
+  ::fsync(fd);
+  ::close(fd);
+}
+
+HRESULT ResultFromErrno(int error) {
+  switch (error) {
+    case ENOENT:
+    case ENOTDIR:
+    case ENAMETOOLONG: return dpmCtrlPathNotFound;
+    case EACCES:
+    case EPERM:
+    case EISDIR: return dpmCtrlAccessDenied;
+    case EROFS: return dpmCtrlFileReadOnly;
+    case ENOSPC:
+    case EDQUOT: return dpmCtrlOutOfDiskSpace;
+    case ELOOP:
+    case ENXIO: return dpmCtrlInvalidFile;
+    default: return E_FAIL;
+  }
+}
+
+std::string DescribeFileResult(HRESULT result) {
+  switch (result) {
+    case dpmCtrlFileNotFound: return "no such file (dpmCtrlFileNotFound)";
+    case dpmCtrlPathNotFound: return "no such folder (dpmCtrlPathNotFound)";
+    case dpmCtrlAccessDenied: return "access denied (dpmCtrlAccessDenied)";
+    case dpmCtrlFileReadOnly: return "read-only (dpmCtrlFileReadOnly)";
+    case dpmCtrlOutOfDiskSpace: return "the disk is full (dpmCtrlOutOfDiskSpace)";
+    case dpmCtrlInvalidFile: return "not a valid file (dpmCtrlInvalidFile)";
+    case dpmCtrlFileExists: return "the name is taken (dpmCtrlFileExists)";
+    case dpmCtrlDeviceNotReady: return "busy: another program is changing it (dpmCtrlDeviceNotReady)";
+    case dpmCtrlReadDeviceConfiguration: return "its files cannot be read (dpmCtrlReadDeviceConfiguration)";
+    case dpmCtrlWriteDeviceConfiguration: return "its files cannot be written (dpmCtrlWriteDeviceConfiguration)";
+    case E_OUTOFMEMORY: return "out of memory (E_OUTOFMEMORY)";
+    default: return "a system failure (E_FAIL)";
+  }
+}
+
+HRESULT ReadWholeFile(const std::string& path, size_t maxBytes, std::string* content, FileLinks links) {
+  if (path.empty()) return dpmCtrlPathNotFound;
+  const bool refuseLinks = links == FileLinks::Refuse;
+  // Looked at before it is opened: opening a device or a pipe may block or do something.
+  struct stat st {};
+  const int looked = refuseLinks ? ::lstat(path.c_str(), &st) : ::stat(path.c_str(), &st);
+  if (FailOr("open", looked) != 0) return OpenFailure(path);
+  if (HRESULT hr = CheckReadable(st, maxBytes); FAILED(hr)) return hr;
+  const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (refuseLinks ? O_NOFOLLOW : 0);
+  Descriptor fd(::open(path.c_str(), flags));
+  if (fd.Get() < 0) return OpenFailure(path);
+  // Looked at again: the name may have been given to something else in between.
+  if (::fstat(fd.Get(), &st) != 0) return ResultFromErrno(errno);
+  if (HRESULT hr = CheckReadable(st, maxBytes); FAILED(hr)) return hr;
+  std::string data;
+  char buffer[16384];
+  for (;;) {
+    ssize_t n = ::read(fd.Get(), buffer, sizeof buffer);
+    if (n < 0) {
+      if (errno == EINTR) continue;
+      return ResultFromErrno(errno);
+    }
+    if (n == 0) break;
+    if (data.size() + static_cast<size_t>(n) > maxBytes) return dpmCtrlInvalidFile;  // it grew
+    data.append(buffer, static_cast<size_t>(n));
+  }
+  *content = std::move(data);
+  return S_OK;
+}
+
+HRESULT WriteFileAtomically(const std::string& path, std::string_view content) {
+  if (path.empty() || path.back() == '/') return dpmCtrlPathNotFound;
+  const std::string folder = FolderOf(path);
+  mode_t mode = 0666;  // for a new file, less the umask
+  bool replacing = false;
+  struct stat st {};
+  if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return dpmCtrlPathNotFound;
+  if ((st.st_mode & 0222) == 0) return dpmCtrlAccessDenied;  // a read-only folder, as for the file below
+  if (::stat(path.c_str(), &st) == 0) {
+    if (S_ISDIR(st.st_mode)) return dpmCtrlAccessDenied;
+    if ((st.st_mode & 0222) == 0) return dpmCtrlFileReadOnly;  // root could write it; we do not
+    replacing = S_ISREG(st.st_mode);
+    if (replacing) mode = st.st_mode & 0777;
+  }
+
+  std::string temp;
+  Descriptor fd(CreateUniqueFile(path + ".tmp-", mode, &temp));
+  if (fd.Get() < 0) return ResultFromErrno(errno);
+  auto discard = [&](HRESULT hr) {
+    fd.Close();
+    ::unlink(temp.c_str());
+    return hr;
+  };
+  // The umask narrowed the replaced file's mode at creation; the new file gets exactly the old mode.
+  if (replacing && ::fchmod(fd.Get(), mode) != 0) return discard(ResultFromErrno(errno));
+  if (HRESULT hr = WriteAll(fd.Get(), content); FAILED(hr)) return discard(hr);
+  if (FailOr("sync", ::fsync(fd.Get())) != 0) return discard(ResultFromErrno(errno));
+  if (fd.Close() != 0) return discard(ResultFromErrno(errno));
+  if (FailOr("rename", 0) < 0 || ::rename(temp.c_str(), path.c_str()) != 0)
+    return discard(ResultFromErrno(errno));
+  SyncFolder(folder);
+  return S_OK;
+}
