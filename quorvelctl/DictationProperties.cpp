@@ -2,12 +2,12 @@
 
 #include <array>
 
+#include "device/DpmValueNames.h"
 #include "device/ResultNames.h"
 #include "platform/automation/ComPtr.h"
 #include "platform/automation/SafeArray.h"
 #include "platform/automation/Variant.h"
 #include "quorvelctl/TextCodec.h"
-#include "quorvelctl/ValueNames.h"
 
 namespace {
 
