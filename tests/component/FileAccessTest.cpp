@@ -174,6 +174,8 @@ INSTANTIATE_TEST_SUITE_P(Steps, FileAccessWriteFault,
                          ::testing::Values(WriteFault{"create", EACCES, dpmCtrlAccessDenied},
                                            WriteFault{"create", EROFS, dpmCtrlFileReadOnly},
                                            WriteFault{"write", ENOSPC, dpmCtrlOutOfDiskSpace},
+                                           // a file too large for the card's file system, or a size limit
+                                           WriteFault{"write", EFBIG, dpmCtrlOutOfDiskSpace},
                                            WriteFault{"write", EIO, E_FAIL},
                                            WriteFault{"sync", EIO, E_FAIL},
                                            WriteFault{"rename", EDQUOT, dpmCtrlOutOfDiskSpace}),

@@ -282,4 +282,21 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureRow{"copy %C/DICT0001.DSS %C", 1, ": dpmCtrlFileExists"},
                       FailureRow{"files -d 1", 3, "recorder 1: NoDeviceConnected"}));
 
+// A file-size limit stands in for a full disk: the write fails, and the command says so in one line
+// and leaves neither target nor temporary file behind.
+class CtlFullDiskTest : public CtlFilesTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CtlFullDiskTest, FailsWithTheCodeAndLeavesNothingBehind) {
+  Record("30");
+  fs::create_directory(Path("out"));
+  const CtlRun run = Ctl(Expand(GetParam(), Card(), m_folder.Path()), "ulimit -f 8; ");
+  EXPECT_EQ(run.exit, 1) << "killed by the limit's signal?";
+  EXPECT_TRUE(run.err.ends_with(": dpmCtrlOutOfDiskSpace\n")) << run.err;
+  EXPECT_TRUE(Names(Path("out")).empty());
+  EXPECT_EQ(Names(Card()), (std::vector<std::string>{"DICT0001.DSS", "DICT0001.DSS.json"})) << "nothing lost";
+}
+
+INSTANTIATE_TEST_SUITE_P(Tasks, CtlFullDiskTest,
+                         ::testing::Values("convert %C/DICT0001.DSS %T/out/o.wav", "copy %C/DICT0001.DSS %T/out"));
+
 }  // namespace

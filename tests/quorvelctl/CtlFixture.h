@@ -29,10 +29,12 @@ class CtlTest : public ::testing::Test, protected RealModule {
  protected:
   void SetUp() override { ASSERT_EQ(RegisterModule(), S_OK) << "registering the module failed"; }
 
-  // quorvelctl with these arguments (shell words), to its end.
-  CtlRun Ctl(const std::string& arguments) {
+  // quorvelctl with these arguments (shell words), to its end; `limits` are shell commands run first
+  // (ulimit -f 8; ...).
+  CtlRun Ctl(const std::string& arguments, const std::string& limits = "") {
     const std::string out = Path("ctl.out"), err = Path("ctl.err");
-    const int status = std::system((std::string(QUORVELCTL_PROGRAM) + " " + arguments + " >" + out + " 2>" + err).c_str());
+    const std::string command = limits + std::string(QUORVELCTL_PROGRAM) + " " + arguments;
+    const int status = std::system((command + " >" + out + " 2>" + err).c_str());
     return {WIFEXITED(status) ? WEXITSTATUS(status) : -1, ReadText(out), ReadText(err)};
   }
 
