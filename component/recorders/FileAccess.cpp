@@ -112,7 +112,8 @@ HRESULT ResultFromErrno(int error) {
     case EISDIR: return dpmCtrlAccessDenied;
     case EROFS: return dpmCtrlFileReadOnly;
     case ENOSPC:
-    case EDQUOT: return dpmCtrlOutOfDiskSpace;
+    case EDQUOT:
+    case EFBIG: return dpmCtrlOutOfDiskSpace;  // too large for the card's file system or the size limit
     case ELOOP:
     case ENXIO: return dpmCtrlInvalidFile;
     default: return E_FAIL;
