@@ -216,7 +216,8 @@ TEST_P(CtlCancelTest, AStopSignalCancelsTheConversionAndLeavesNoTarget) {
   EXPECT_TRUE(Names(Path("out")).empty()) << "no target, whole or partial, is left";
 }
 
-INSTANTIATE_TEST_SUITE_P(Signals, CtlCancelTest, ::testing::Values(SIGINT, SIGTERM));
+// SIGHUP too: a terminal closed (an ssh session dropped) in the middle of a conversion.
+INSTANTIATE_TEST_SUITE_P(Signals, CtlCancelTest, ::testing::Values(SIGINT, SIGTERM, SIGHUP));
 
 TEST_F(CtlFilesTest, TheBarOnATerminalEndsFullAndOnItsOwnLine) {
   const std::string dictation = Record("2");
