@@ -1,6 +1,6 @@
 #pragma once
-// SIGINT and SIGTERM ask a long-running command to stop; while an object lives they only set a flag
-// the command's loop looks at, and the previous handlers come back afterwards.
+// SIGINT, SIGTERM and SIGHUP ask a long-running command to stop; while an object lives they only set
+// a flag the command's loop looks at, and the previous handlers come back afterwards.
 #include <csignal>
 
 class CStopSignals {
@@ -15,4 +15,5 @@ class CStopSignals {
  private:
   struct sigaction m_previousInt {};
   struct sigaction m_previousTerm {};
+  struct sigaction m_previousHup {};
 };
