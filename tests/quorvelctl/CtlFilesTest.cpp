@@ -281,6 +281,8 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureRow{"copy %C/DICT0001.DSS %C/DICT0001.DSS", 1,
                                  ": %C/DICT0001.DSS is not a folder: dpmCtrlPathNotFound"},
                       FailureRow{"copy %C/DICT0001.DSS %C", 1, ": dpmCtrlFileExists"},
+                      FailureRow{"convert %C/DICT0001.DSS %T/nowhere/", 1,
+                                 ": %T/nowhere/ is not a folder: dpmCtrlPathNotFound"},
                       FailureRow{"files -d 1", 3, "recorder 1: NoDeviceConnected"}));
 
 // A file-size limit stands in for a full disk: the write fails, and the command says so in one line
