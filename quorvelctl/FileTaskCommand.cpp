@@ -53,7 +53,9 @@ ExitCode CFileTaskCommand::Run(const Start& start, const char* done) {
   const std::string& source = m_context.Line().arguments[0];
   const std::string& destination = m_context.Line().arguments[1];
   const std::string label = std::string(m_verb) + " " + source;
-  const bool toFolder = m_context.Line().command != "convert";
+  // convert's OUT.wav may be a folder too; written with a trailing '/' it must be one, or the
+  // component would drop the '/' and write a file of that name.
+  const bool toFolder = m_context.Line().command != "convert" || destination.ends_with('/');
   if (toFolder && !IsFolder(destination)) {
     return console.Failure(label + ": " + destination + " is not a folder", dpmCtrlPathNotFound);
   }
