@@ -4,6 +4,7 @@
 
 #include <cmath>
 #include <filesystem>
+#include <random>
 
 #include "tests/component/files/FfmpegProbe.h"
 #include "tests/quorvelctl/CtlFixture.h"
@@ -284,6 +285,18 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureRow{"convert %C/DICT0001.DSS %T/nowhere/", 1,
                                  ": %T/nowhere/ is not a folder: dpmCtrlPathNotFound"},
                       FailureRow{"files -d 1", 3, "recorder 1: NoDeviceConnected"}));
+
+// FFmpeg's complaints about damaged audio are not the command's errors: stderr keeps to its own lines.
+TEST_F(CtlFilesTest, ConvertOfDamagedAudioLeavesStderrEmpty) {
+  const std::string dictation = Record("60");
+  std::string bytes = ReadText(dictation);
+  std::mt19937 noise(7);
+  for (size_t i = 1024; i < bytes.size(); ++i) bytes[i] = static_cast<char>(noise());
+  { std::ofstream(dictation, std::ios::binary | std::ios::trunc) << bytes; }
+  const CtlRun run = Ctl("convert " + dictation + " " + Path("out.wav"));
+  EXPECT_EQ(run.exit, 0) << run.err;
+  EXPECT_EQ(run.err, "");
+}
 
 // A file-size limit stands in for a full disk: the write fails, and the command says so in one line
 // and leaves neither target nor temporary file behind.
