@@ -206,6 +206,8 @@ HRESULT WaveConversion::Decode(const AVPacket* packet) {
 }
 
 HRESULT WaveConversion::Run(TaskProgress& progress) {
+  // FFmpeg logs damaged frames to the host program's stderr; the task's result is our whole report.
+  av_log_set_level(AV_LOG_QUIET);
   if (HRESULT hr = OpenInput(); FAILED(hr)) return hr;
   if (HRESULT hr = OpenOutput(); FAILED(hr)) return hr;
   if (HRESULT hr = OpenResampler(); FAILED(hr)) return hr;
