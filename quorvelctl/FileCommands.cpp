@@ -126,6 +126,7 @@ ExitCode CFileCommands::Info(CCommandContext& context) {
   const CConsole& console = context.Console();
   const std::string& path = context.Line().arguments[0];
   ComPtr<IDPMFileInfo> info;
+  if (!Utf8ToBstr(path)) return console.Failure("info " + path + ": a name that is not UTF-8", E_INVALIDARG);
   if (HRESULT hr = OpenInfo(context.Session().Control(), path, &info); FAILED(hr)) {
     return console.Failure("info " + path, hr);
   }
