@@ -313,6 +313,15 @@ TEST_P(CtlFullDiskTest, FailsWithTheCodeAndLeavesNothingBehind) {
   EXPECT_EQ(Names(Card()), (std::vector<std::string>{"DICT0001.DSS", "DICT0001.DSS.json"})) << "nothing lost";
 }
 
+// The recorder tool under the same limit: the card is full, and nothing half-written stays on it.
+TEST_F(CtlFilesTest, TheToolRecordingOnAFullCardLeavesNothingOnIt) {
+  const int status = std::system(("ulimit -f 8; " + ToolPath() + " record desk 30 >" + Path("tool.out") + " 2>&1").c_str());
+  const std::string said = ReadText(Path("tool.out"));
+  EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << said;
+  EXPECT_NE(said.find("the card of desk is full"), std::string::npos) << said;
+  EXPECT_TRUE(Names(Card()).empty());
+}
+
 INSTANTIATE_TEST_SUITE_P(Tasks, CtlFullDiskTest,
                          ::testing::Values("convert %C/DICT0001.DSS %T/out/o.wav", "copy %C/DICT0001.DSS %T/out"));
 
