@@ -299,6 +299,22 @@ TEST_F(CtlFilesTest, ConvertOfDamagedAudioLeavesStderrEmpty) {
   EXPECT_EQ(run.err, "");
 }
 
+// Output that cannot be written (stdout on a full disk) is a failure, not a silent success.
+class CtlFullOutputTest : public CtlFilesTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(CtlFullOutputTest, ExitsNonZeroSayingSo) {
+  Record("1");
+  const std::string command = std::string(QUORVELCTL_PROGRAM) + " " + Expand(GetParam(), Card(), m_folder.Path());
+  const int status = std::system((command + " >/dev/full 2>" + Path("ctl.err")).c_str());
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 1);
+  EXPECT_EQ(ReadText(Path("ctl.err")), "quorvelctl: the output could not be written\n");
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, CtlFullOutputTest,
+                         ::testing::Values("info --json %C/DICT0001.DSS", "files", "list --json",
+                                           "copy %C/DICT0001.DSS %T"));
+
 // A file-size limit stands in for a full disk: the write fails, and the command says so in one line
 // and leaves neither target nor temporary file behind.
 class CtlFullDiskTest : public CtlFilesTest, public ::testing::WithParamInterface<const char*> {};
