@@ -304,7 +304,7 @@ class CtlFullOutputTest : public CtlFilesTest, public ::testing::WithParamInterf
 
 TEST_P(CtlFullOutputTest, ExitsNonZeroSayingSo) {
   Record("1");
-  const std::string command = std::string(QUORVELCTL_PROGRAM) + " " + Expand(GetParam(), Card(), m_folder.Path());
+  const std::string command = std::string(QUORVELCTL_PROGRAM) + " " + Expand(GetParam(), Card(), Folder());
   const int status = std::system((command + " >/dev/full 2>" + Path("ctl.err")).c_str());
   ASSERT_TRUE(WIFEXITED(status));
   EXPECT_EQ(WEXITSTATUS(status), 1);
@@ -322,7 +322,7 @@ class CtlFullDiskTest : public CtlFilesTest, public ::testing::WithParamInterfac
 TEST_P(CtlFullDiskTest, FailsWithTheCodeAndLeavesNothingBehind) {
   Record("30");
   fs::create_directory(Path("out"));
-  const CtlRun run = Ctl(Expand(GetParam(), Card(), m_folder.Path()), "ulimit -f 8; ");
+  const CtlRun run = Ctl(Expand(GetParam(), Card(), Folder()), "ulimit -f 8; ");
   EXPECT_EQ(run.exit, 1) << "killed by the limit's signal?";
   EXPECT_TRUE(run.err.ends_with(": dpmCtrlOutOfDiskSpace\n")) << run.err;
   EXPECT_TRUE(Names(Path("out")).empty());
@@ -331,7 +331,8 @@ TEST_P(CtlFullDiskTest, FailsWithTheCodeAndLeavesNothingBehind) {
 
 // The recorder tool under the same limit: the card is full, and nothing half-written stays on it.
 TEST_F(CtlFilesTest, TheToolRecordingOnAFullCardLeavesNothingOnIt) {
-  const int status = std::system(("ulimit -f 8; " + ToolPath() + " record desk 30 >" + Path("tool.out") + " 2>&1").c_str());
+  const std::string record = "ulimit -f 8; " + ToolPath() + " record desk 30 >" + Path("tool.out") + " 2>&1";
+  const int status = std::system(record.c_str());
   const std::string said = ReadText(Path("tool.out"));
   EXPECT_TRUE(WIFEXITED(status) && WEXITSTATUS(status) == 1) << said;
   EXPECT_NE(said.find("the card of desk is full"), std::string::npos) << said;
