@@ -64,7 +64,7 @@ constexpr std::array<CommandEntry, 15> kCommands{{
     {"watch", "watch --apply FILE [--json]",
      "Stays running and writes FILE to every recorder connected now and to each one that connects later,\n"
      "logging one line per recorder. When FILE is replaced, the new one goes to every connected recorder;\n"
-     "a damaged replacement is reported and the old one kept. Ends cleanly on SIGINT or SIGTERM (exit 0).",
+     "a damaged replacement is reported and the old one kept. Ends cleanly on SIGINT, SIGTERM or SIGHUP (exit 0).",
      kJ | kOptApply, 0, 0, Watch},
     {"time", "time [-d N] [--json]", "Sets the clock of recorder N (default 0) to this computer's.", kJ | kD, 0, 0,
      CRecorderCommands::Time},
@@ -84,8 +84,9 @@ constexpr std::array<CommandEntry, 15> kCommands{{
      kJ, 1, 1, CFileCommands::Info},
     {"convert", "convert FILE OUT.wav [--format 0|1] [--json]",
      "Converts the dictation FILE to a PCM WAV file OUT.wav: --format 0 16 kHz (the default), 1 8 kHz,\n"
-     "16-bit mono. OUT.wav must not exist yet. On a terminal a progress bar runs on stderr. Ctrl-C\n"
-     "(SIGINT) or SIGTERM cancels it and leaves no OUT.wav (exit 1, dpmCtrlOperationCancelled).\n"
+     "16-bit mono. OUT.wav must not exist yet; an existing folder (or a name ending in '/', which must\n"
+     "be one) gets the WAV named after FILE. On a terminal a progress bar runs on stderr. Ctrl-C\n"
+     "(SIGINT), SIGTERM or a hang-up cancels it and leaves no OUT.wav (exit 1, dpmCtrlOperationCancelled).\n"
      "Exit 1 when FILE is missing or the component refuses.",
      kJ | kOptFormat, 2, 2, CFileTaskCommand::Convert},
     {"copy", "copy FILE DIR [--json]",

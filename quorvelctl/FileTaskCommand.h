@@ -1,6 +1,7 @@
 #pragma once
 // convert, copy and move: one file task of the component, followed to its end through the progress
-// events (a bar on a terminal). SIGINT or SIGTERM cancels it, and the component then leaves no target.
+// events (a bar on a terminal). SIGINT, SIGTERM or SIGHUP cancels it, and the component then leaves
+// no target.
 #include <functional>
 
 #include "device/IDPMControl.h"

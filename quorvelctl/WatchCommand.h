@@ -1,7 +1,8 @@
 #pragma once
 // watch --apply FILE: applies the file to every recorder connected now and to each one that connects
-// later, one log line each, until SIGINT or SIGTERM. When configuration management replaces the file,
-// the new one goes to every connected recorder; a damaged replacement is reported and the old one kept.
+// later, one log line each, until SIGINT, SIGTERM or SIGHUP. When configuration management replaces
+// the file, the new one goes to every connected recorder; a damaged replacement is reported and the
+// old one kept.
 #include <sys/stat.h>
 
 #include <set>
