@@ -15,16 +15,21 @@ bool IsRegularFile(const std::string& path) {
   return ::lstat(path.c_str(), &st) == 0 && S_ISREG(st.st_mode);
 }
 
-// The instruction file a companion names, as a path beside the dictation; empty for none. A
-// damaged companion names none: it still travels, as a file.
-std::string InstructionFileOf(const std::string& source) {
+bool ReadCompanion(const std::string& dictation, DictationCompanion* companion) {
   std::string text;
-  DictationCompanion companion;
-  if (FAILED(ReadWholeFile(CompanionPathOf(source), kMaxCompanionBytes, &text)) ||
-      FAILED(CompanionFromJson(text, &companion)) || companion.instructionFile.empty())
-    return {};
+  return SUCCEEDED(ReadWholeFile(CompanionPathOf(dictation), kMaxCompanionBytes, &text)) &&
+         SUCCEEDED(CompanionFromJson(text, companion));
+}
+
+// The instruction file a companion names, as a path beside the dictation; empty for none. A
+// damaged companion names none: it still travels, as a file. The named file must call itself an
+// instruction file, so that a companion naming another dictation cannot take that one along.
+std::string InstructionFileOf(const std::string& source) {
+  DictationCompanion companion, named;
+  if (!ReadCompanion(source, &companion) || companion.instructionFile.empty()) return {};
   const std::string path = FolderOfPath(source) + "/" + companion.instructionFile;
-  return path == source ? std::string() : path;
+  if (path == source || !ReadCompanion(path, &named) || !named.instruction) return {};
+  return path;
 }
 
 void Add(const std::string& source, const std::string& target, std::vector<FamilyMember>* family) {

@@ -81,6 +81,24 @@ TEST_F(FileTasks, CopyMoveAndDeleteTakeTheCompanionAlongAndEndAt100) {
   EXPECT_TRUE(fs::exists(dictation)) << "the source of a copy stays";
 }
 
+// A companion is outside input: one naming another dictation as its instruction file must not
+// make Delete or Move take that dictation along.
+TEST_F(FileTasks, OnlyAnInstructionFileTravelsWithTheDictationThatNamesIt) {
+  const std::string other = Record("1"), companion = ReadText(dictation + ".json");
+  const std::string key = "\"instructionFile\": \"\"";
+  const size_t at = companion.find(key);
+  ASSERT_NE(at, std::string::npos) << companion;
+  WriteText(dictation + ".json", std::string(companion).replace(
+                                     at, key.size(), "\"instructionFile\": \"" + fs::path(other).filename().string() + "\""));
+  const std::string otherBytes = ReadText(other);
+
+  ASSERT_EQ(control->Delete(Text(dictation.c_str()).Get(), kNow), S_OK);
+  ASSERT_TRUE(PumpUntilEnded(1));
+  EXPECT_FALSE(fs::exists(dictation));
+  EXPECT_EQ(ReadText(other), otherBytes) << "a dictation the companion names stays";
+  EXPECT_TRUE(fs::exists(other + ".json"));
+}
+
 TEST_F(FileTasks, WhatCanBeCheckedIsRefusedBeforeReturning) {
   const Bstr source = Text(dictation.c_str()), folder = Text(scratch.Path().c_str());
   const Bstr missing = Text((Card() + "/NONE.DSS").c_str()), nowhere = Text((scratch / "no/where").c_str());
