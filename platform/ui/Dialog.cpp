@@ -427,6 +427,12 @@ void CDialog::OnOK() {
 
 void CDialog::OnCancel() { EndDialog(IDCANCEL); }
 
+BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) {
+  if (message != WM_INITDIALOG) return CWnd::OnWndMsg(message, wParam, lParam, result);
+  *result = OnInitDialog();
+  return TRUE;
+}
+
 BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
   if (CWnd::OnCommand(wParam, lParam)) return TRUE;
   if (HIWORD(wParam) != BN_CLICKED) return FALSE;

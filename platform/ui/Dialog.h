@@ -70,6 +70,7 @@ class CDialog : public CWnd {
   CWnd* m_pParentWnd = nullptr;
 
  protected:
+  BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result) override;  // WM_INITDIALOG
   BOOL OnCommand(WPARAM wParam, LPARAM lParam) override;
   LRESULT DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) override;
 

@@ -2,8 +2,8 @@
 // CWnd: a window of the platform, known by its HWND. Every control of a dialog has one; a C++ object of
 // a CWnd subclass can be attached to it (SubclassDlgItem, DDX_Control) to take its messages.
 //
-// Messages reach WindowProc, which gives them to the message map first and then to the On... virtual
-// handlers below; a handler that wants the platform's own behaviour calls Default() (or the base
+// Messages reach WindowProc, which gives them to the message map first and then, through OnWndMsg, to
+// the On... virtual handlers below; a handler that wants the platform's own behaviour calls Default() (or the base
 // class's handler, which does the same). Key presses first walk PreTranslateMessage from the focused
 // window up through its parents; a window that returns TRUE there has taken the key.
 //
@@ -135,6 +135,10 @@ class CWnd {
   virtual void PostNcDestroy();
 
  protected:
+  // Gives a message to its On... handler; TRUE (with *result) when one took it, else WindowProc runs
+  // DefWindowProc. A subclass with messages of its own (a dialog's WM_INITDIALOG) extends it.
+  virtual BOOL OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* result);
+
   // Handlers by message; each default runs Default().
   virtual int OnCreate(LPCREATESTRUCT cs);
   virtual void OnDestroy();
@@ -190,7 +194,6 @@ class CWnd {
   void AddMessageHandler(UINT message, std::function<LRESULT(WPARAM, LPARAM)> handler);
 
  private:
-  friend struct WndAccess;
   struct MessageMap;
   std::unique_ptr<MessageMap> m_map;
 };

@@ -114,7 +114,3 @@ int CharOfCurrentKey();
 void HandleQuit(int exitCode);
 
 }  // namespace ui
-
-struct WndAccess {
-  static CWnd::MessageMap* Map(CWnd* wnd);
-};
