@@ -140,6 +140,9 @@ LRESULT ListViewDefProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, b
     case LVM_SETEXTENDEDLISTVIEWSTYLE: return list->SetExtendedStyle(static_cast<DWORD>(lParam));
     case LVM_GETEXTENDEDLISTVIEWSTYLE: return list->GetExtendedStyle();
     case HDM_GETITEMCOUNT: return list->GetHeaderCtrl()->GetItemCount();
+    case WM_SETFONT:
+      if (SetWindowFont(hwnd, reinterpret_cast<HFONT>(wParam))) ApplyListFont(hwnd);
+      return 0;
     default: handled = false; return 0;
   }
 }

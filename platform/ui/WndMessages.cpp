@@ -99,14 +99,7 @@ LRESULT CWnd::DefWindowProc(UINT message, WPARAM wParam, LPARAM lParam) {
           hwnd->widget->focusPolicy() != Qt::NoFocus)
         hwnd->widget->setFocus(Qt::MouseFocusReason);
       return 0;
-    case WM_SETFONT: {
-      auto font = reinterpret_cast<HFONT>(wParam);
-      if (!font || !hwnd->widget) return 0;
-      hwnd->font.Attach(new HFONT__{font->font});
-      hwnd->widget->setFont(font->font);
-      if (hwnd->kind == ControlKind::ListView && hwnd->windowKind == WindowKind::Control) ui::ApplyListFont(hwnd);
-      return 0;
-    }
+    case WM_SETFONT: ui::SetWindowFont(hwnd, reinterpret_cast<HFONT>(wParam)); return 0;
     case WM_GETFONT: return reinterpret_cast<LRESULT>(hwnd->font.GetSafeHandle());
     case WM_SETTEXT:
       if (lParam) ui::SetText(hwnd, ui::ToQt(reinterpret_cast<const char*>(lParam)));

@@ -269,6 +269,13 @@ HWND NewWindow(QWidget* widget, WindowKind windowKind, ControlKind kind, int id,
   return hwnd;
 }
 
+bool SetWindowFont(HWND hwnd, HFONT font) {
+  if (!font || !hwnd->widget) return false;
+  hwnd->font.Attach(new HFONT__{font->font});
+  hwnd->widget->setFont(font->font);
+  return true;
+}
+
 void Destroy(HWND hwnd) {
   if (!IsLive(hwnd) || hwnd->destroying) return;
   hwnd->destroying = true;

@@ -65,6 +65,8 @@ HWND HandleOf(const QObject* object);  // the handle of the nearest managed widg
 HWND NewWindow(QWidget* widget, WindowKind windowKind, ControlKind kind, int id, DWORD style, DWORD exStyle,
                HWND parent);
 void Destroy(HWND hwnd);
+// WM_SETFONT's common part: the window's font and its widget's; false for a null font.
+bool SetWindowFont(HWND hwnd, HFONT font);
 // Top-left of the client area in widget coordinates (inside the frame of scroll areas).
 QPoint ClientOrigin(const QWidget* widget);
 QRect ToQRect(const RECT& r);
