@@ -1,3 +1,4 @@
+// CWnd itself: creation and destruction, relations, state, text, and the dialog item helpers.
 #include "platform/ui/Wnd.h"
 
 #include "platform/ui/DataExchange.h"

@@ -3,9 +3,9 @@
 // a CWnd subclass can be attached to it (SubclassDlgItem, DDX_Control) to take its messages.
 //
 // Messages reach WindowProc, which gives them to the message map first and then, through OnWndMsg, to
-// the On... virtual handlers below; a handler that wants the platform's own behaviour calls Default() (or the base
-// class's handler, which does the same). Key presses first walk PreTranslateMessage from the focused
-// window up through its parents; a window that returns TRUE there has taken the key.
+// the On... virtual handlers below; a handler that wants the platform's own behaviour calls Default()
+// (or the base class's handler, which does the same). Key presses first walk PreTranslateMessage from
+// the focused window up through its parents; a window that returns TRUE there has taken the key.
 //
 // Message map (registered in the constructor, one handler per (notification, control id)):
 //   MapCommand(BN_CLICKED, 1000, &CMarnCtrlDlg::OnInitialize);       // also MapClicked(1000, ...)
