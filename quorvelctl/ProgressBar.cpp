@@ -43,7 +43,7 @@ void CProgressBar::Finish() {
 std::string CProgressBar::Line(const std::string& text, LONG percent, size_t width) {
   percent = std::clamp<LONG>(percent, 0, 100);
   const size_t filled = static_cast<size_t>(percent) * kBarCells / 100;
-  char number[8];
+  char number[16];  // room for any long, whatever the compiler proves of the clamp
   std::snprintf(number, sizeof number, "%3ld%%", static_cast<long>(percent));
   std::string line = "[" + std::string(filled, '#') + std::string(kBarCells - filled, '.') + "] " + number;
   if (line.size() + 1 < width) {
