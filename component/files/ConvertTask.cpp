@@ -5,7 +5,7 @@
 #include "component/files/DssAudio.h"
 #include "component/files/FileFamily.h"
 #include "component/files/TargetFile.h"
-#include "component/files/WaveConversion.h"
+#include "component/files/WaveConverter.h"
 #include "device/DpmResults.h"
 
 namespace {
@@ -42,7 +42,7 @@ HRESULT RunConvert(const FileTask& task, TaskProgress& progress) {
   const size_t frames = ReadDssFrames(std::string_view(dss).substr(header.Bytes()), header.codec).size();
   TargetFile target(ConvertTarget(task));
   if (HRESULT hr = target.Open(); FAILED(hr)) return hr;
-  if (HRESULT hr = WaveConversion(std::move(dss), frames, task.format, target).Run(progress); FAILED(hr)) return hr;
+  if (HRESULT hr = ConvertDssToWave(std::move(dss), frames, task.format, target, progress); FAILED(hr)) return hr;
   if (FAILED(progress.Cancelled())) return progress.Cancelled();
   return target.Commit();
 }

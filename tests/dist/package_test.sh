@@ -21,9 +21,13 @@ for needed in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6; do
   [[ $depends == *"$needed "* || $depends == *"$needed," || $depends == *"$needed" ]] ||
     fail "Depends lacks $needed: $depends"
 done
+# The converter module's FFmpeg libraries, whatever their soname versions.
+for needed in libavcodec libavformat libswresample; do
+  [[ $depends == *"$needed"[0-9]* ]] || fail "Depends lacks $needed: $depends"
+done
 
 contents=$(dpkg-deb --contents "$deb")
-for path in ./usr/bin/quorvel ./usr/bin/dpmrecorder ./usr/bin/quorvelctl ./usr/lib/quorvel/DPMCtrl.so \
+for path in ./usr/bin/quorvel ./usr/bin/dpmrecorder ./usr/bin/quorvelctl ./usr/lib/quorvel/DPMCtrl.so ./usr/lib/quorvel/DPMConvert.so \
             ./usr/lib/quorvel/libquorvel_automation.so "./usr/lib/quorvel/registry/classes/$class" \
             ./usr/share/applications/quorvel.desktop ./usr/share/icons/hicolor/scalable/apps/quorvel.svg \
             ./usr/share/icons/hicolor/48x48/apps/quorvel.png ./usr/share/metainfo/com.selvarin.quorvel.metainfo.xml \
@@ -67,6 +71,9 @@ if unshare --mount true 2>/dev/null; then
     grep -qx shown "$work/quorvel.out" || fail "the installed quorvel never showed its main window"
     grep -q "calling init: /usr/lib/quorvel/DPMCtrl.so" "$work/quorvel.err" ||
       fail "the installed quorvel did not load /usr/lib/quorvel/DPMCtrl.so"
+    # FFmpeg comes with the converter, on the first conversion, never at start-up.
+    ! grep -q "calling init: .*/\(DPMConvert.so\|libavcodec\)" "$work/quorvel.err" ||
+      fail "the installed quorvel loaded the converter at start-up"
   fi
 else
   echo "no mount namespaces here: the installed program was not started"

@@ -1,0 +1,18 @@
+#pragma once
+// The conversion to WAV lives in its own module (DPMConvert.so, beside the module or program that
+// holds this code), loaded on the first conversion: FFmpeg and the many libraries it pulls in then
+// cost nothing to a program that never converts, which is most start-ups.
+#include <string>
+
+#include "component/files/FileTask.h"
+#include "component/files/PcmFormat.h"
+#include "component/files/TargetFile.h"
+
+// The entry point the converter module exports, as WaveConversion(dss, frames, format, target).Run(progress).
+extern "C" using ConvertDssToWaveFn = HRESULT(std::string* dss, size_t frames, const PcmFormat* format,
+                                              TargetFile* target, TaskProgress* progress);
+inline constexpr char kConvertDssToWaveSymbol[] = "DpmConvertDssToWave";
+
+// Converts through the module; dpmCtrlNotSupported when the module cannot be loaded.
+HRESULT ConvertDssToWave(std::string dss, size_t frames, const PcmFormat& format, TargetFile& target,
+                         TaskProgress& progress);
