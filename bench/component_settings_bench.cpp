@@ -24,6 +24,7 @@
 #include "device/IDPMDevice.h"
 #include "device/IDPMDeviceSettings.h"
 #include "device/IDPMRecordingProfile.h"
+#include "device/SettingSchema.h"
 #include "platform/automation/Automation.h"
 
 namespace {
@@ -154,31 +155,14 @@ void ReadEverything(IDPMDeviceSettings* s, CallShape* shape = nullptr) {
     benchmark::DoNotOptimize(hr);
     if (shape) shape->texts.push_back(text.Length());
   };
-  string(s->get_FileNamePrefixString(text.Receive()));
   string(s->get_MACAddress(text.Receive()));
   string(s->get_FirmwareVersion(text.Receive()));
-  string(s->get_Keyword1String(text.Receive()));
-  for (auto get : {&IDPMDeviceSettings::get_FileNamePrefixType, &IDPMDeviceSettings::get_FileCounter,
-                   &IDPMDeviceSettings::get_DateTimeFormat, &IDPMDeviceSettings::get_RecordingMode,
-                   &IDPMDeviceSettings::get_Appearance, &IDPMDeviceSettings::get_DownloadMode,
-                   &IDPMDeviceSettings::get_DownloadFilter, &IDPMDeviceSettings::get_MicrophoneSensitivity,
-                   &IDPMDeviceSettings::get_FileCounterSource, &IDPMDeviceSettings::get_RequiredInputType,
-                   &IDPMDeviceSettings::get_TotalTimeType, &IDPMDeviceSettings::get_UserStringCount,
-                   &IDPMDeviceSettings::get_BarcodeScanButton, &IDPMDeviceSettings::get_OS,
-                   &IDPMDeviceSettings::get_BarcodeMode, &IDPMDeviceSettings::get_FunctionKey,
-                   &IDPMDeviceSettings::get_FourPosSwitch})
-    scalar((s->*get)(&n));
-  for (auto get : {&IDPMDeviceSettings::get_DLSButtonEnabled, &IDPMDeviceSettings::get_DeviceBeep,
-                   &IDPMDeviceSettings::get_VoiceActivation, &IDPMDeviceSettings::get_ProtectDevice,
-                   &IDPMDeviceSettings::get_DeleteFilesAfterDownload, &IDPMDeviceSettings::get_DELButtonEnabled,
-                   &IDPMDeviceSettings::get_InsertButtonEnabled, &IDPMDeviceSettings::get_EOLButtonEnabled,
-                   &IDPMDeviceSettings::get_LinkKeywords, &IDPMDeviceSettings::get_ScanKeywordsFromBarcode,
-                   &IDPMDeviceSettings::get_OneFile, &IDPMDeviceSettings::get_RecordNotify,
-                   &IDPMDeviceSettings::get_NoiseReduction, &IDPMDeviceSettings::get_RecordLevelInd,
-                   &IDPMDeviceSettings::get_ProhibitFileAlteration, &IDPMDeviceSettings::get_ProMode,
-                   &IDPMDeviceSettings::get_PlusButtonEnabled, &IDPMDeviceSettings::get_MinusButtonEnabled})
-    scalar((s->*get)(&b));
-  scalar(s->get_VoiceCommandType(0, &n));
+#define READ_SCALAR(name, kind, ...) READ_##kind(name);
+#define READ_Text(name) string(s->get_##name(text.Receive()))
+#define READ_Flag(name) scalar(s->get_##name(&b))
+#define READ_Number(name) scalar(s->get_##name(&n))
+#define READ_IndexedNumber(name) scalar(s->get_##name(0, &n))
+  DPM_SCALAR_SETTINGS(READ_SCALAR)
   LONG keywords = 0, rows = 0;
   scalar(s->get_KeywordUsageCount(&keywords));
   scalar(s->get_KeywordContentCount(&rows));

@@ -25,6 +25,7 @@
 #include "device/IDPMDeviceSettings.h"
 #include "device/IDPMRecordingProfile.h"
 #include "device/ResultNames.h"
+#include "device/SettingSchema.h"
 #include "platform/automation/Automation.h"
 #include "settings/DeviceSettingsIds.h"
 #include "settings/MarnDeviceSettingsDlg.h"
@@ -105,7 +106,8 @@ struct PlainWidgets {
   QTableWidget values;
 };
 
-// Every read of a full load, in its order; `widgets` null measures the component alone.
+// Every read of a full load: the identity, each scalar setting of the schema, the keyword tables and the
+// DPM4 record; `widgets` null measures the component alone.
 void ReadLikeTheDialog(IDPMDevice* device, PlainWidgets* widgets) {
   ComPtr<IDPMDeviceSettings> s;
   device->GetDeviceSettings(s.ReleaseAndGetAddressOf());
@@ -120,31 +122,26 @@ void ReadLikeTheDialog(IDPMDevice* device, PlainWidgets* widgets) {
   };
   auto number = [&](HRESULT (S::*get)(LONG*), bool inList) {
     (s.Get()->*get)(&n);
-    if (widgets && inList) widgets->lists[list++ % widgets->lists.size()]->setCurrentIndex(n);
+    if (!widgets) return;
+    if (inList)
+      widgets->lists[list++ % widgets->lists.size()]->setCurrentIndex(n);
+    else
+      widgets->texts[field++ % widgets->texts.size()]->setText(QString::number(n));
   };
   auto flag = [&](HRESULT (S::*get)(VARIANT_BOOL*)) {
     (s.Get()->*get)(&b);
     if (widgets) widgets->boxes[box++ % widgets->boxes.size()]->setChecked(b != 0);
   };
-  text(&S::get_FileNamePrefixString);
   text(&S::get_MACAddress);
   text(&S::get_FirmwareVersion);
-  number(&S::get_FileCounter, false);
-  number(&S::get_FileCounterSource, true);
-  for (auto get : {&S::get_VoiceActivation, &S::get_ProtectDevice, &S::get_DLSButtonEnabled, &S::get_DeviceBeep})
-    flag(get);
-  number(&S::get_RecordingMode, true);
-  for (auto get : {&S::get_DateTimeFormat, &S::get_Appearance, &S::get_MicrophoneSensitivity,
-                   &S::get_FileNamePrefixType, &S::get_DownloadMode, &S::get_DownloadFilter})
-    number(get, false);
-  flag(&S::get_DeleteFilesAfterDownload);
-  text(&S::get_Keyword1String);
-  number(&S::get_RequiredInputType, true);
-  number(&S::get_TotalTimeType, true);
-  number(&S::get_UserStringCount, false);
-  for (auto get : {&S::get_DELButtonEnabled, &S::get_InsertButtonEnabled, &S::get_EOLButtonEnabled,
-                   &S::get_LinkKeywords, &S::get_ScanKeywordsFromBarcode})
-    flag(get);
+#define READ_SCALAR(name, kind, names, ...) READ_##kind(name, value_names::names().size() > 0);
+#define READ_Text(name, inList) text(&S::get_##name)
+#define READ_Flag(name, inList) flag(&S::get_##name)
+#define READ_Number(name, inList) number(&S::get_##name, inList)
+#define READ_IndexedNumber(name, inList) \
+  s->get_##name(0, &n);                  \
+  if (widgets) widgets->lists[list++ % widgets->lists.size()]->setCurrentIndex(n)
+  DPM_SCALAR_SETTINGS(READ_SCALAR)
 
   LONG keywords = 0, rows = 0, limit = 0;
   s->get_KeywordUsageCount(&keywords);
@@ -177,15 +174,6 @@ void ReadLikeTheDialog(IDPMDevice* device, PlainWidgets* widgets) {
       s->get_KeywordContentString(k, r, value.Receive());
       if (widgets) widgets->values.setItem(r, k, new QTableWidgetItem(QString::fromLatin1(BstrToAnsi(value.Get()).c_str())));
     }
-  number(&S::get_BarcodeScanButton, true);
-  flag(&S::get_OneFile);
-  flag(&S::get_RecordNotify);
-  s->get_VoiceCommandType(0, &n);
-  if (widgets) widgets->lists[list++ % widgets->lists.size()]->setCurrentIndex(n);
-  for (auto get : {&S::get_OS, &S::get_BarcodeMode, &S::get_FunctionKey, &S::get_FourPosSwitch}) number(get, true);
-  for (auto get : {&S::get_NoiseReduction, &S::get_RecordLevelInd, &S::get_ProhibitFileAlteration, &S::get_ProMode,
-                   &S::get_PlusButtonEnabled, &S::get_MinusButtonEnabled})
-    flag(get);
   for (auto get : {&S::get_KeywordBarcodeScan, &S::get_KeywordVoiceCommand, &S::get_KeywordMandatory})
     for (LONG k = 0; k < keywords && k < 5; ++k) {
       (s.Get()->*get)(k, &b);
@@ -206,7 +194,8 @@ void ReadLikeTheDialog(IDPMDevice* device, PlainWidgets* widgets) {
   }
 }
 
-// Every write of the write-all pass, the values taken from plain widgets.
+// Every write of the write-all pass, the values taken from plain widgets: each scalar setting of the
+// schema, the keyword tables and the DPM4 record.
 void StoreLikeTheDialog(IDPMDevice* device, IDPMDeviceSettings* s, PlainWidgets& widgets) {
   size_t box = 0, list = 0, field = 0;
   auto text = [&](HRESULT (S::*put)(BSTR)) {
@@ -218,26 +207,19 @@ void StoreLikeTheDialog(IDPMDevice* device, IDPMDeviceSettings* s, PlainWidgets&
   };
   LONG n = 0;
   VARIANT_BOOL b = 0;
-  text(&S::put_FileNamePrefixString);
-  s->get_FileCounter(&n);
-  s->put_FileCounter(n);
-  s->get_FileCounterSource(&n);
-  s->put_FileCounterSource(n);
-  for (auto put : {&S::put_VoiceActivation, &S::put_ProtectDevice, &S::put_DLSButtonEnabled, &S::put_DeviceBeep})
-    flag(put);
-  s->get_RecordingMode(&n);
-  s->put_RecordingMode(n);
-  for (auto get_put : {std::pair{&S::get_DateTimeFormat, &S::put_DateTimeFormat},
-                       std::pair{&S::get_Appearance, &S::put_Appearance},
-                       std::pair{&S::get_MicrophoneSensitivity, &S::put_MicrophoneSensitivity},
-                       std::pair{&S::get_FileNamePrefixType, &S::put_FileNamePrefixType},
-                       std::pair{&S::get_DownloadMode, &S::put_DownloadMode},
-                       std::pair{&S::get_DownloadFilter, &S::put_DownloadFilter}}) {
-    (s->*get_put.first)(&n);
-    (s->*get_put.second)(n);
-  }
-  flag(&S::put_DeleteFilesAfterDownload);
-  text(&S::put_Keyword1String);
+  auto number = [&](HRESULT (S::*get)(LONG*), HRESULT (S::*put)(LONG)) {
+    (s->*get)(&n);
+    benchmark::DoNotOptimize(widgets.lists[list++ % widgets.lists.size()]->currentIndex());
+    (s->*put)(n);
+  };
+#define STORE_SCALAR(name, kind, ...) STORE_##kind(name);
+#define STORE_Text(name) text(&S::put_##name)
+#define STORE_Flag(name) flag(&S::put_##name)
+#define STORE_Number(name) number(&S::get_##name, &S::put_##name)
+#define STORE_IndexedNumber(name) \
+  s->get_##name(0, &n);           \
+  s->put_##name(0, n)
+  DPM_SCALAR_SETTINGS(STORE_SCALAR)
   LONG keywords = 0, rows = 0;
   s->get_KeywordUsageCount(&keywords);
   s->get_KeywordContentCount(&rows);
@@ -252,38 +234,6 @@ void StoreLikeTheDialog(IDPMDevice* device, IDPMDeviceSettings* s, PlainWidgets&
       Bstr value(AnsiToBstr(item ? item->text().toLatin1().toStdString() : std::string()));
       s->put_KeywordContentString(k, r, value.Get());
     }
-  s->get_RequiredInputType(&n);
-  s->put_RequiredInputType(n);
-  s->get_TotalTimeType(&n);
-  s->put_TotalTimeType(n);
-  s->get_UserStringCount(&n);
-  s->put_UserStringCount(n);
-  for (auto get_put : {std::pair{&S::get_DELButtonEnabled, &S::put_DELButtonEnabled},
-                       std::pair{&S::get_InsertButtonEnabled, &S::put_InsertButtonEnabled},
-                       std::pair{&S::get_EOLButtonEnabled, &S::put_EOLButtonEnabled},
-                       std::pair{&S::get_LinkKeywords, &S::put_LinkKeywords},
-                       std::pair{&S::get_ScanKeywordsFromBarcode, &S::put_ScanKeywordsFromBarcode},
-                       std::pair{&S::get_OneFile, &S::put_OneFile}, std::pair{&S::get_RecordNotify, &S::put_RecordNotify},
-                       std::pair{&S::get_NoiseReduction, &S::put_NoiseReduction},
-                       std::pair{&S::get_RecordLevelInd, &S::put_RecordLevelInd},
-                       std::pair{&S::get_ProhibitFileAlteration, &S::put_ProhibitFileAlteration},
-                       std::pair{&S::get_ProMode, &S::put_ProMode},
-                       std::pair{&S::get_PlusButtonEnabled, &S::put_PlusButtonEnabled},
-                       std::pair{&S::get_MinusButtonEnabled, &S::put_MinusButtonEnabled}}) {
-    (s->*get_put.first)(&b);
-    benchmark::DoNotOptimize(widgets.boxes[box++ % widgets.boxes.size()]->isChecked());
-    (s->*get_put.second)(b);
-  }
-  for (auto get_put : {std::pair{&S::get_BarcodeScanButton, &S::put_BarcodeScanButton},
-                       std::pair{&S::get_OS, &S::put_OS}, std::pair{&S::get_BarcodeMode, &S::put_BarcodeMode},
-                       std::pair{&S::get_FunctionKey, &S::put_FunctionKey},
-                       std::pair{&S::get_FourPosSwitch, &S::put_FourPosSwitch}}) {
-    (s->*get_put.first)(&n);
-    benchmark::DoNotOptimize(widgets.lists[list++ % widgets.lists.size()]->currentIndex());
-    (s->*get_put.second)(n);
-  }
-  s->get_VoiceCommandType(0, &n);
-  s->put_VoiceCommandType(0, n);
   for (auto get_put : {std::pair{&S::get_KeywordBarcodeScan, &S::put_KeywordBarcodeScan},
                        std::pair{&S::get_KeywordVoiceCommand, &S::put_KeywordVoiceCommand},
                        std::pair{&S::get_KeywordMandatory, &S::put_KeywordMandatory}})

@@ -54,6 +54,7 @@ constexpr std::array kMicDirection{QV(dpmMicUniDirectional), QV(dpmMicOmniDirect
 #undef QV
 }  // namespace
 
+ValueNames None() { return {}; }
 ValueNames FileNamePrefixType() { return kPrefixType; }
 ValueNames DateTimeFormat() { return kDateTime; }
 ValueNames Appearance() { return kAppearance; }

@@ -16,6 +16,8 @@ struct ValueName {
 using ValueNames = std::span<const ValueName>;
 
 namespace value_names {
+// The settings whose codes have no names (counters, flags, texts).
+ValueNames None();
 ValueNames FileNamePrefixType();
 ValueNames DateTimeFormat();
 ValueNames Appearance();

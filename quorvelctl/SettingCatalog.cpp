@@ -4,6 +4,7 @@
 #include <vector>
 
 #include "device/IDPMRecordingProfile.h"
+#include "device/SettingSchema.h"
 #include "platform/automation/ComPtr.h"
 #include "quorvelctl/TextCodec.h"
 
@@ -116,17 +117,17 @@ Putter PutNumber2(HRESULT (S::*put)(LONG, LONG, LONG)) {
   return [=](S* s, const SettingIndex& i, const CSettingValue& v) { return (s->*put)(i[0], i[1], v.AsNumber()); };
 }
 
-// The voice-command type is indexed on the interface, but only index 0 exists.
-Getter GetVoiceCommandType() {
-  return [](S* s, const SettingIndex&, CSettingValue* out) {
+// A number behind an index the program always passes as 0 (VoiceCommandType).
+Getter GetNumberAt0(HRESULT (S::*get)(LONG, LONG*), ValueNames names) {
+  return [=](S* s, const SettingIndex&, CSettingValue* out) {
     LONG value = 0;
-    const HRESULT hr = s->get_VoiceCommandType(0, &value);
-    if (SUCCEEDED(hr)) *out = CSettingValue::Number(value, value_names::VoiceCommandType());
+    const HRESULT hr = (s->*get)(0, &value);
+    if (SUCCEEDED(hr)) *out = CSettingValue::Number(value, names);
     return hr;
   };
 }
-Putter PutVoiceCommandType() {
-  return [](S* s, const SettingIndex&, const CSettingValue& v) { return s->put_VoiceCommandType(0, v.AsNumber()); };
+Putter PutNumberAt0(HRESULT (S::*put)(LONG, LONG)) {
+  return [=](S* s, const SettingIndex&, const CSettingValue& v) { return (s->*put)(0, v.AsNumber()); };
 }
 
 HRESULT ProfileOf(S* s, LONG profile, ComPtr<P>* out) {
@@ -167,11 +168,16 @@ Putter PutMicDirection() {
   };
 }
 
-#define NUMBER(x, names) \
+#define SCALAR(x, kind, names, ...) SCALAR_##kind(x, value_names::names()),
+#define SCALAR_Number(x, names) \
   SettingDescriptor { #x, SettingGroup::Scalar, ValueKind::Number, names, GetNumber(&S::get_##x, names), PutNumber(&S::put_##x) }
-#define FLAG(x) \
+#define SCALAR_IndexedNumber(x, names)                                                                        \
+  SettingDescriptor {                                                                                         \
+    #x, SettingGroup::Scalar, ValueKind::Number, names, GetNumberAt0(&S::get_##x, names), PutNumberAt0(&S::put_##x) \
+  }
+#define SCALAR_Flag(x, names) \
   SettingDescriptor { #x, SettingGroup::Scalar, ValueKind::Flag, {}, GetFlag(&S::get_##x), PutFlag(&S::put_##x) }
-#define TEXT(x) \
+#define SCALAR_Text(x, names) \
   SettingDescriptor { #x, SettingGroup::Scalar, ValueKind::Text, {}, GetText(&S::get_##x), PutText(&S::put_##x) }
 #define KEYWORD_FLAG(x) \
   SettingDescriptor { #x, SettingGroup::Keyword, ValueKind::Flag, {}, GetFlag1(&S::get_##x), PutFlag1(&S::put_##x) }
@@ -180,45 +186,7 @@ namespace n = value_names;
 
 const std::vector<SettingDescriptor>& Table() {
   static const std::vector<SettingDescriptor> table{
-      TEXT(FileNamePrefixString),
-      NUMBER(FileNamePrefixType, n::FileNamePrefixType()),
-      NUMBER(FileCounter, {}),
-      FLAG(DLSButtonEnabled),
-      NUMBER(DateTimeFormat, n::DateTimeFormat()),
-      FLAG(DeviceBeep),
-      NUMBER(RecordingMode, n::RecordingMode()),
-      FLAG(VoiceActivation),
-      FLAG(ProtectDevice),
-      NUMBER(Appearance, n::Appearance()),
-      NUMBER(DownloadMode, n::DownloadMode()),
-      NUMBER(DownloadFilter, n::DownloadFilter()),
-      TEXT(Keyword1String),
-      FLAG(DeleteFilesAfterDownload),
-      NUMBER(MicrophoneSensitivity, n::MicrophoneSensitivity()),
-      NUMBER(FileCounterSource, n::FileCounterSource()),
-      NUMBER(RequiredInputType, n::RequiredInputType()),
-      NUMBER(TotalTimeType, n::TotalTimeType()),
-      NUMBER(UserStringCount, {}),
-      FLAG(DELButtonEnabled),
-      FLAG(InsertButtonEnabled),
-      FLAG(EOLButtonEnabled),
-      FLAG(LinkKeywords),
-      FLAG(ScanKeywordsFromBarcode),
-      NUMBER(BarcodeScanButton, n::BarcodeScanButton()),
-      FLAG(OneFile),
-      FLAG(RecordNotify),
-      {"VoiceCommandType", SettingGroup::Scalar, ValueKind::Number, n::VoiceCommandType(), GetVoiceCommandType(),
-       PutVoiceCommandType()},
-      NUMBER(OS, n::OS()),
-      NUMBER(BarcodeMode, n::BarcodeMode()),
-      NUMBER(FunctionKey, n::FunctionKey()),
-      FLAG(NoiseReduction),
-      NUMBER(FourPosSwitch, n::FourPosSwitch()),
-      FLAG(RecordLevelInd),
-      FLAG(ProhibitFileAlteration),
-      FLAG(ProMode),
-      FLAG(PlusButtonEnabled),
-      FLAG(MinusButtonEnabled),
+      DPM_SCALAR_SETTINGS(SCALAR)
       {"MACAddress", SettingGroup::Identity, ValueKind::Text, {}, GetText(&S::get_MACAddress), {}},
       {"FirmwareVersion", SettingGroup::Identity, ValueKind::Text, {}, GetText(&S::get_FirmwareVersion), {}},
       {"KeywordUsageString", SettingGroup::Keyword, ValueKind::Text, {}, GetText1(&S::get_KeywordUsageString),

@@ -3,47 +3,10 @@
 // table and the DPM4 record are described separately (RecorderModel).
 #include <cstdint>
 
-enum class Setting : unsigned {
-  FileNamePrefixString,
-  FileNamePrefixType,
-  FileCounter,
-  DLSButtonEnabled,
-  DateTimeFormat,
-  DeviceBeep,
-  RecordingMode,
-  VoiceActivation,
-  ProtectDevice,
-  Appearance,
-  DownloadMode,
-  DownloadFilter,
-  Keyword1String,
-  DeleteFilesAfterDownload,
-  MicrophoneSensitivity,
-  FileCounterSource,
-  RequiredInputType,
-  TotalTimeType,
-  UserStringCount,
-  DELButtonEnabled,
-  InsertButtonEnabled,
-  EOLButtonEnabled,
-  LinkKeywords,
-  ScanKeywordsFromBarcode,
-  BarcodeScanButton,
-  OneFile,
-  RecordNotify,
-  VoiceCommandType,
-  OS,
-  BarcodeMode,
-  FunctionKey,
-  NoiseReduction,
-  FourPosSwitch,
-  RecordLevelInd,
-  ProhibitFileAlteration,
-  ProMode,
-  PlusButtonEnabled,
-  MinusButtonEnabled,
-  Count
-};
+#include "device/SettingSchema.h"
+
+// One per row of the settings schema, in its order.
+using Setting = DpmSetting;
 
 using SettingSet = std::uint64_t;
 

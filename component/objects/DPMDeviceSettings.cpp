@@ -48,6 +48,16 @@ HRESULT DPMDeviceSettings::GetText(Setting s, BSTR* value) const { return NewStr
 
 HRESULT DPMDeviceSettings::PutText(Setting s, BSTR value) { return Editor().PutText(s, ViewOf(value)); }
 
+HRESULT DPMDeviceSettings::GetNumberAt(Setting s, LONG index, LONG* value) const {
+  if (!value) return E_POINTER;
+  if (index != 0) return E_INVALIDARG;
+  return Give(m_holder->settings.Number(s), value);
+}
+
+HRESULT DPMDeviceSettings::PutNumberAt(Setting s, LONG index, LONG value) {
+  return Editor().PutNumberAt(s, index, value);
+}
+
 HRESULT DPMDeviceSettings::get_MACAddress(BSTR* value) { return NewString(m_holder->settings.macAddress, value); }
 
 HRESULT DPMDeviceSettings::get_FirmwareVersion(BSTR* value) {
@@ -110,16 +120,6 @@ HRESULT DPMDeviceSettings::get_KeywordMandatory(LONG keyword, VARIANT_BOOL* valu
 
 HRESULT DPMDeviceSettings::put_KeywordMandatory(LONG keyword, VARIANT_BOOL value) {
   return Editor().PutKeywordMandatory(keyword, value);
-}
-
-HRESULT DPMDeviceSettings::get_VoiceCommandType(LONG index, LONG* value) {
-  if (!value) return E_POINTER;
-  if (index != 0) return E_INVALIDARG;
-  return Give(m_holder->settings.Number(Setting::VoiceCommandType), value);
-}
-
-HRESULT DPMDeviceSettings::put_VoiceCommandType(LONG index, LONG value) {
-  return Editor().PutVoiceCommandType(index, value);
 }
 
 HRESULT DPMDeviceSettings::get_DisplayAreaMapping(LONG area, LONG* value) {

@@ -19,95 +19,42 @@ class DPMDeviceSettings
 
   std::shared_ptr<SettingsHolder> Holder() override { return m_holder; }
 
-  HRESULT get_FileNamePrefixString(BSTR* value) override { return GetText(Setting::FileNamePrefixString, value); }
-  HRESULT put_FileNamePrefixString(BSTR value) override { return PutText(Setting::FileNamePrefixString, value); }
-  HRESULT get_FileNamePrefixType(LONG* value) override { return GetNumber(Setting::FileNamePrefixType, value); }
-  HRESULT put_FileNamePrefixType(LONG value) override { return PutNumber(Setting::FileNamePrefixType, value); }
-  HRESULT get_FileCounter(LONG* value) override { return GetNumber(Setting::FileCounter, value); }
-  HRESULT put_FileCounter(LONG value) override { return PutNumber(Setting::FileCounter, value); }
-  HRESULT get_DLSButtonEnabled(VARIANT_BOOL* value) override { return GetFlag(Setting::DLSButtonEnabled, value); }
-  HRESULT put_DLSButtonEnabled(VARIANT_BOOL value) override { return PutFlag(Setting::DLSButtonEnabled, value); }
-  HRESULT get_DateTimeFormat(LONG* value) override { return GetNumber(Setting::DateTimeFormat, value); }
-  HRESULT put_DateTimeFormat(LONG value) override { return PutNumber(Setting::DateTimeFormat, value); }
-  HRESULT get_DeviceBeep(VARIANT_BOOL* value) override { return GetFlag(Setting::DeviceBeep, value); }
-  HRESULT put_DeviceBeep(VARIANT_BOOL value) override { return PutFlag(Setting::DeviceBeep, value); }
-  HRESULT get_RecordingMode(LONG* value) override { return GetNumber(Setting::RecordingMode, value); }
-  HRESULT put_RecordingMode(LONG value) override { return PutNumber(Setting::RecordingMode, value); }
-  HRESULT get_VoiceActivation(VARIANT_BOOL* value) override { return GetFlag(Setting::VoiceActivation, value); }
-  HRESULT put_VoiceActivation(VARIANT_BOOL value) override { return PutFlag(Setting::VoiceActivation, value); }
-  HRESULT get_ProtectDevice(VARIANT_BOOL* value) override { return GetFlag(Setting::ProtectDevice, value); }
-  HRESULT put_ProtectDevice(VARIANT_BOOL value) override { return PutFlag(Setting::ProtectDevice, value); }
+  // Every scalar setting of the schema, its accessors generated from its kind.
+#define DPM_SCALAR_ACCESSORS(name, kind, ...) DPM_SCALAR_ACCESSORS_##kind(name)
+#define DPM_SCALAR_ACCESSORS_Text(name) DPM_SCALAR_PROPERTY(name, BSTR, Text)
+#define DPM_SCALAR_ACCESSORS_Flag(name) DPM_SCALAR_PROPERTY(name, VARIANT_BOOL, Flag)
+#define DPM_SCALAR_ACCESSORS_Number(name) DPM_SCALAR_PROPERTY(name, LONG, Number)
+#define DPM_SCALAR_PROPERTY(name, T, how)                                                 \
+  HRESULT get_##name(T* value) override { return Get##how(Setting::name, value); }     \
+  HRESULT put_##name(T value) override { return Put##how(Setting::name, value); }
+#define DPM_SCALAR_ACCESSORS_IndexedNumber(name)                                                       \
+  HRESULT get_##name(LONG index, LONG* value) override { return GetNumberAt(Setting::name, index, value); } \
+  HRESULT put_##name(LONG index, LONG value) override { return PutNumberAt(Setting::name, index, value); }
+  DPM_SCALAR_SETTINGS(DPM_SCALAR_ACCESSORS)
+#undef DPM_SCALAR_ACCESSORS
+#undef DPM_SCALAR_ACCESSORS_Text
+#undef DPM_SCALAR_ACCESSORS_Flag
+#undef DPM_SCALAR_ACCESSORS_Number
+#undef DPM_SCALAR_ACCESSORS_IndexedNumber
+#undef DPM_SCALAR_PROPERTY
+
   HRESULT get_MACAddress(BSTR* value) override;
   HRESULT get_FirmwareVersion(BSTR* value) override;
-  HRESULT get_Appearance(LONG* value) override { return GetNumber(Setting::Appearance, value); }
-  HRESULT put_Appearance(LONG value) override { return PutNumber(Setting::Appearance, value); }
   HRESULT get_KeywordUsageCount(LONG* count) override;
   HRESULT get_KeywordUsageString(LONG keyword, BSTR* name) override;
   HRESULT put_KeywordUsageString(LONG keyword, BSTR name) override;
   HRESULT get_KeywordContentCount(LONG* rows) override;
   HRESULT get_KeywordContentString(LONG keyword, LONG row, BSTR* value) override;
   HRESULT put_KeywordContentString(LONG keyword, LONG row, BSTR value) override;
-  HRESULT get_DownloadMode(LONG* value) override { return GetNumber(Setting::DownloadMode, value); }
-  HRESULT put_DownloadMode(LONG value) override { return PutNumber(Setting::DownloadMode, value); }
-  HRESULT get_DownloadFilter(LONG* value) override { return GetNumber(Setting::DownloadFilter, value); }
-  HRESULT put_DownloadFilter(LONG value) override { return PutNumber(Setting::DownloadFilter, value); }
-  HRESULT get_Keyword1String(BSTR* value) override { return GetText(Setting::Keyword1String, value); }
-  HRESULT put_Keyword1String(BSTR value) override { return PutText(Setting::Keyword1String, value); }
-  HRESULT get_DeleteFilesAfterDownload(VARIANT_BOOL* value) override { return GetFlag(Setting::DeleteFilesAfterDownload, value); }
-  HRESULT put_DeleteFilesAfterDownload(VARIANT_BOOL value) override { return PutFlag(Setting::DeleteFilesAfterDownload, value); }
-  HRESULT get_MicrophoneSensitivity(LONG* value) override { return GetNumber(Setting::MicrophoneSensitivity, value); }
-  HRESULT put_MicrophoneSensitivity(LONG value) override { return PutNumber(Setting::MicrophoneSensitivity, value); }
-  HRESULT get_FileCounterSource(LONG* value) override { return GetNumber(Setting::FileCounterSource, value); }
-  HRESULT put_FileCounterSource(LONG value) override { return PutNumber(Setting::FileCounterSource, value); }
-  HRESULT get_RequiredInputType(LONG* value) override { return GetNumber(Setting::RequiredInputType, value); }
-  HRESULT put_RequiredInputType(LONG value) override { return PutNumber(Setting::RequiredInputType, value); }
-  HRESULT get_TotalTimeType(LONG* value) override { return GetNumber(Setting::TotalTimeType, value); }
-  HRESULT put_TotalTimeType(LONG value) override { return PutNumber(Setting::TotalTimeType, value); }
-  HRESULT get_UserStringCount(LONG* value) override { return GetNumber(Setting::UserStringCount, value); }
-  HRESULT put_UserStringCount(LONG value) override { return PutNumber(Setting::UserStringCount, value); }
-  HRESULT get_DELButtonEnabled(VARIANT_BOOL* value) override { return GetFlag(Setting::DELButtonEnabled, value); }
-  HRESULT put_DELButtonEnabled(VARIANT_BOOL value) override { return PutFlag(Setting::DELButtonEnabled, value); }
-  HRESULT get_InsertButtonEnabled(VARIANT_BOOL* value) override { return GetFlag(Setting::InsertButtonEnabled, value); }
-  HRESULT put_InsertButtonEnabled(VARIANT_BOOL value) override { return PutFlag(Setting::InsertButtonEnabled, value); }
-  HRESULT get_EOLButtonEnabled(VARIANT_BOOL* value) override { return GetFlag(Setting::EOLButtonEnabled, value); }
-  HRESULT put_EOLButtonEnabled(VARIANT_BOOL value) override { return PutFlag(Setting::EOLButtonEnabled, value); }
-  HRESULT get_LinkKeywords(VARIANT_BOOL* value) override { return GetFlag(Setting::LinkKeywords, value); }
-  HRESULT put_LinkKeywords(VARIANT_BOOL value) override { return PutFlag(Setting::LinkKeywords, value); }
-  HRESULT get_ScanKeywordsFromBarcode(VARIANT_BOOL* value) override { return GetFlag(Setting::ScanKeywordsFromBarcode, value); }
-  HRESULT put_ScanKeywordsFromBarcode(VARIANT_BOOL value) override { return PutFlag(Setting::ScanKeywordsFromBarcode, value); }
-  HRESULT get_BarcodeScanButton(LONG* value) override { return GetNumber(Setting::BarcodeScanButton, value); }
-  HRESULT put_BarcodeScanButton(LONG value) override { return PutNumber(Setting::BarcodeScanButton, value); }
-  HRESULT get_OneFile(VARIANT_BOOL* value) override { return GetFlag(Setting::OneFile, value); }
-  HRESULT put_OneFile(VARIANT_BOOL value) override { return PutFlag(Setting::OneFile, value); }
-  HRESULT get_RecordNotify(VARIANT_BOOL* value) override { return GetFlag(Setting::RecordNotify, value); }
-  HRESULT put_RecordNotify(VARIANT_BOOL value) override { return PutFlag(Setting::RecordNotify, value); }
   HRESULT get_KeywordBarcodeScan(LONG keyword, VARIANT_BOOL* value) override;
   HRESULT put_KeywordBarcodeScan(LONG keyword, VARIANT_BOOL value) override;
   HRESULT get_KeywordVoiceCommand(LONG keyword, VARIANT_BOOL* value) override;
   HRESULT put_KeywordVoiceCommand(LONG keyword, VARIANT_BOOL value) override;
   HRESULT get_KeywordMandatory(LONG keyword, VARIANT_BOOL* value) override;
   HRESULT put_KeywordMandatory(LONG keyword, VARIANT_BOOL value) override;
-  HRESULT get_VoiceCommandType(LONG index, LONG* value) override;
-  HRESULT put_VoiceCommandType(LONG index, LONG value) override;
   HRESULT Reserved1() override { return E_NOTIMPL; }
   HRESULT Reserved2() override { return E_NOTIMPL; }
   HRESULT Reserved3() override { return E_NOTIMPL; }
-  HRESULT get_OS(LONG* value) override { return GetNumber(Setting::OS, value); }
-  HRESULT put_OS(LONG value) override { return PutNumber(Setting::OS, value); }
-  HRESULT get_BarcodeMode(LONG* value) override { return GetNumber(Setting::BarcodeMode, value); }
-  HRESULT put_BarcodeMode(LONG value) override { return PutNumber(Setting::BarcodeMode, value); }
-  HRESULT get_FunctionKey(LONG* value) override { return GetNumber(Setting::FunctionKey, value); }
-  HRESULT put_FunctionKey(LONG value) override { return PutNumber(Setting::FunctionKey, value); }
-  HRESULT get_NoiseReduction(VARIANT_BOOL* value) override { return GetFlag(Setting::NoiseReduction, value); }
-  HRESULT put_NoiseReduction(VARIANT_BOOL value) override { return PutFlag(Setting::NoiseReduction, value); }
-  HRESULT get_FourPosSwitch(LONG* value) override { return GetNumber(Setting::FourPosSwitch, value); }
-  HRESULT put_FourPosSwitch(LONG value) override { return PutNumber(Setting::FourPosSwitch, value); }
-  HRESULT get_RecordLevelInd(VARIANT_BOOL* value) override { return GetFlag(Setting::RecordLevelInd, value); }
-  HRESULT put_RecordLevelInd(VARIANT_BOOL value) override { return PutFlag(Setting::RecordLevelInd, value); }
-  HRESULT get_ProhibitFileAlteration(VARIANT_BOOL* value) override { return GetFlag(Setting::ProhibitFileAlteration, value); }
-  HRESULT put_ProhibitFileAlteration(VARIANT_BOOL value) override { return PutFlag(Setting::ProhibitFileAlteration, value); }
-  HRESULT get_ProMode(VARIANT_BOOL* value) override { return GetFlag(Setting::ProMode, value); }
-  HRESULT put_ProMode(VARIANT_BOOL value) override { return PutFlag(Setting::ProMode, value); }
   HRESULT Reserved4() override { return E_NOTIMPL; }
   HRESULT Reserved5() override { return E_NOTIMPL; }
   HRESULT Reserved6() override { return E_NOTIMPL; }
@@ -138,10 +85,6 @@ class DPMDeviceSettings
   HRESULT put_SmartButtonConfiguration(LONG button, LONG state, LONG function) override;
   HRESULT Reserved28() override { return E_NOTIMPL; }
   HRESULT Reserved29() override { return E_NOTIMPL; }
-  HRESULT get_PlusButtonEnabled(VARIANT_BOOL* value) override { return GetFlag(Setting::PlusButtonEnabled, value); }
-  HRESULT put_PlusButtonEnabled(VARIANT_BOOL value) override { return PutFlag(Setting::PlusButtonEnabled, value); }
-  HRESULT get_MinusButtonEnabled(VARIANT_BOOL* value) override { return GetFlag(Setting::MinusButtonEnabled, value); }
-  HRESULT put_MinusButtonEnabled(VARIANT_BOOL value) override { return PutFlag(Setting::MinusButtonEnabled, value); }
   HRESULT Reserved30() override { return E_NOTIMPL; }
   HRESULT Reserved31() override { return E_NOTIMPL; }
   HRESULT get_RecordingProfile(LONG profile, IDPMRecordingProfile** value) override;
@@ -153,6 +96,8 @@ class DPMDeviceSettings
   HRESULT PutFlag(Setting s, VARIANT_BOOL value);
   HRESULT GetText(Setting s, BSTR* value) const;
   HRESULT PutText(Setting s, BSTR value);
+  HRESULT GetNumberAt(Setting s, LONG index, LONG* value) const;
+  HRESULT PutNumberAt(Setting s, LONG index, LONG value);
   SettingsEditor Editor() const { return SettingsEditor(*m_holder->model, m_holder->settings); }
 
   std::atomic<long>* m_moduleObjects;

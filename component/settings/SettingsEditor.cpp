@@ -53,13 +53,13 @@ HRESULT SettingsEditor::PutNumber(Setting s, LONG value) {
   return S_OK;
 }
 
-HRESULT SettingsEditor::PutVoiceCommandType(LONG index, LONG value) {
-  if (!m_model.Has(Setting::VoiceCommandType))
-    return Unsupported(index == 0 && value == m_settings.Number(Setting::VoiceCommandType));
+HRESULT SettingsEditor::PutNumberAt(Setting s, LONG index, LONG value) {
+  if (!InfoOf(s).indexed) return E_INVALIDARG;
+  if (!m_model.Has(s)) return Unsupported(index == 0 && value == m_settings.Number(s));
   if (index != 0) return E_INVALIDARG;
-  if (HRESULT hr = CheckNumberRange(Setting::VoiceCommandType, value); FAILED(hr)) return hr;
-  if (VoiceCommandCount() > VoiceLimit(m_model, value)) return dpmCtrlMaximumReached;
-  m_settings.Number(Setting::VoiceCommandType) = value;
+  if (HRESULT hr = CheckNumberRange(s, value); FAILED(hr)) return hr;
+  if (s == Setting::VoiceCommandType && VoiceCommandCount() > VoiceLimit(m_model, value)) return dpmCtrlMaximumReached;
+  m_settings.Number(s) = value;
   return S_OK;
 }
 
@@ -123,13 +123,26 @@ HRESULT SettingsEditor::PutKeywordValue(LONG keyword, LONG row, std::u16string_v
   return S_OK;
 }
 
-HRESULT SettingsEditor::PutKeywordBarcodeScan(LONG keyword, VARIANT_BOOL value) {
-  if (HRESULT hr = CheckKeyword(keyword); FAILED(hr)) return hr;
-  if (HRESULT hr = CheckFlag(value); FAILED(hr)) return hr;
+KeywordEntry* SettingsEditor::KeywordFlagChange(LONG keyword, VARIANT_BOOL value, bool KeywordEntry::*flag,
+                                                bool capable, HRESULT* hr) {
+  *hr = CheckKeyword(keyword);
+  if (SUCCEEDED(*hr)) *hr = CheckFlag(value);
+  if (FAILED(*hr)) return nullptr;
   KeywordEntry& entry = m_settings.keywords[static_cast<size_t>(keyword)];
+  if ((value == VARIANT_TRUE) == entry.*flag) return nullptr;  // no change: S_OK
+  if (!capable) {
+    *hr = dpmCtrlNotSupported;
+    return nullptr;
+  }
+  return &entry;
+}
+
+HRESULT SettingsEditor::PutKeywordBarcodeScan(LONG keyword, VARIANT_BOOL value) {
+  HRESULT hr = S_OK;
+  KeywordEntry* changing = KeywordFlagChange(keyword, value, &KeywordEntry::barcodeScan, m_model.keywordBarcodeScan, &hr);
+  if (!changing) return hr;
+  KeywordEntry& entry = *changing;
   const bool on = value == VARIANT_TRUE;
-  if (on == entry.barcodeScan) return S_OK;
-  if (!m_model.keywordBarcodeScan) return dpmCtrlNotSupported;
   if (on && entry.voiceCommand) return dpmCtrlKwSetToVoiceCommand;
   if (!on && m_settings.Number(Setting::ScanKeywordsFromBarcode)) return dpmCtrlKwSetToBarcode;
   entry.barcodeScan = on;
@@ -138,12 +151,11 @@ HRESULT SettingsEditor::PutKeywordBarcodeScan(LONG keyword, VARIANT_BOOL value) 
 }
 
 HRESULT SettingsEditor::PutKeywordVoiceCommand(LONG keyword, VARIANT_BOOL value) {
-  if (HRESULT hr = CheckKeyword(keyword); FAILED(hr)) return hr;
-  if (HRESULT hr = CheckFlag(value); FAILED(hr)) return hr;
-  KeywordEntry& entry = m_settings.keywords[static_cast<size_t>(keyword)];
+  HRESULT hr = S_OK;
+  KeywordEntry* changing = KeywordFlagChange(keyword, value, &KeywordEntry::voiceCommand, m_model.keywordVoiceCommand, &hr);
+  if (!changing) return hr;
+  KeywordEntry& entry = *changing;
   const bool on = value == VARIANT_TRUE;
-  if (on == entry.voiceCommand) return S_OK;
-  if (!m_model.keywordVoiceCommand) return dpmCtrlNotSupported;
   if (on && (entry.barcodeScan || m_settings.Number(Setting::ScanKeywordsFromBarcode)))
     return dpmCtrlKwSetToBarcode;
   if (on && VoiceCommandCount() >= VoiceLimit(m_model, m_settings.Number(Setting::VoiceCommandType)))
@@ -154,12 +166,11 @@ HRESULT SettingsEditor::PutKeywordVoiceCommand(LONG keyword, VARIANT_BOOL value)
 }
 
 HRESULT SettingsEditor::PutKeywordMandatory(LONG keyword, VARIANT_BOOL value) {
-  if (HRESULT hr = CheckKeyword(keyword); FAILED(hr)) return hr;
-  if (HRESULT hr = CheckFlag(value); FAILED(hr)) return hr;
-  KeywordEntry& entry = m_settings.keywords[static_cast<size_t>(keyword)];
+  HRESULT hr = S_OK;
+  KeywordEntry* changing = KeywordFlagChange(keyword, value, &KeywordEntry::mandatory, m_model.keywordMandatory, &hr);
+  if (!changing) return hr;
+  KeywordEntry& entry = *changing;
   const bool on = value == VARIANT_TRUE;
-  if (on == entry.mandatory) return S_OK;
-  if (!m_model.keywordMandatory) return dpmCtrlNotSupported;
   if (!on && entry.barcodeScan) return dpmCtrlKwSetToBarcode;
   if (!on && entry.voiceCommand) return dpmCtrlKwSetToVoiceCommand;
   if (!on && RequiresAllKeywords()) return E_INVALIDARG;

@@ -43,7 +43,8 @@ class SettingsEditor {
   HRESULT PutNumber(Setting s, LONG value);
   HRESULT PutFlag(Setting s, VARIANT_BOOL value);
   HRESULT PutText(Setting s, std::u16string_view text);
-  HRESULT PutVoiceCommandType(LONG index, LONG value);
+  // A number behind an index that is always 0 (VoiceCommandType).
+  HRESULT PutNumberAt(Setting s, LONG index, LONG value);
 
   HRESULT PutKeywordName(LONG keyword, std::u16string_view text);
   HRESULT PutKeywordValue(LONG keyword, LONG row, std::u16string_view text);
@@ -67,6 +68,10 @@ class SettingsEditor {
 
  private:
   HRESULT CheckFlag(VARIANT_BOOL value) const;
+  // The keyword flags' first steps: the index, the flag, no change (S_OK), the capability. The
+  // keyword's entry when the change goes on to the flag's own rules; else null with *hr the answer.
+  KeywordEntry* KeywordFlagChange(LONG keyword, VARIANT_BOOL value, bool KeywordEntry::*flag, bool capable,
+                                  HRESULT* hr);
   HRESULT CheckProfile(LONG profile) const;
   int VoiceCommandCount() const;
   bool RequiresAllKeywords() const;

@@ -7,8 +7,9 @@
 //     "deviceType": 27,                      // the model (catalogue type)
 //     "deviceName": "DPM4_8200",             // the model's name, must match deviceType
 //     "identity": {"MACAddress": "...", "FirmwareVersion": "..."},   // of the recorder it came from
-//     "settings": {"FileNamePrefixString": "DICT", "FileCounter": 1, "DeviceBeep": true, ...},
-//                                            // every scalar setting by its interface name: numbers,
+//     "settings": {"FileNamePrefixString": "DICT", "FileCounter": 1, ...},
+//                                            // every scalar setting of device/SettingSchema.h by its
+//                                            // interface name, in the schema's order: numbers,
 //                                            // booleans and strings; a setting the model lacks holds
 //                                            // its neutral value (0, false, "")
 //     "keywords": [{"name": "Author", "barcodeScan": false, "voiceCommand": false,

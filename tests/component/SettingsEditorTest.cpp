@@ -48,8 +48,8 @@ const Refusal kRefusals[] = {
     // Writing back what a model without the setting reads is no change.
     {"SameNumberWithoutTheSetting", 0, [](SettingsEditor& e) { return e.PutNumber(Setting::BarcodeMode, 0); }, S_OK},
     {"ClearFlagWithoutTheSetting", 0, [](SettingsEditor& e) { return e.PutFlag(Setting::ProMode, F); }, S_OK},
-    {"SameVoiceTypeWithoutVoice", 7, [](SettingsEditor& e) { return e.PutVoiceCommandType(0, 0); }, S_OK},
-    {"VoiceTypeIndex1WithoutVoice", 7, [](SettingsEditor& e) { return e.PutVoiceCommandType(1, 0); },
+    {"SameVoiceTypeWithoutVoice", 7, [](SettingsEditor& e) { return e.PutNumberAt(Setting::VoiceCommandType, 0, 0); }, S_OK},
+    {"VoiceTypeIndex1WithoutVoice", 7, [](SettingsEditor& e) { return e.PutNumberAt(Setting::VoiceCommandType, 1, 0); },
      dpmCtrlNotSupported},
     {"SameFixedKeywordName", 6, [](SettingsEditor& e) { return e.PutKeywordName(1, u"Worktype"); }, S_OK},
     {"ClearBarcodeFlagWithoutReader", 0, [](SettingsEditor& e) { return e.PutKeywordBarcodeScan(3, F); }, S_OK},
@@ -74,8 +74,8 @@ const Refusal kRefusals[] = {
      E_INVALIDARG},
     {"BooleanOne", 27, [](SettingsEditor& e) { return e.PutFlag(Setting::DeviceBeep, 1); }, E_INVALIDARG},
     {"NumberAsFlag", 27, [](SettingsEditor& e) { return e.PutFlag(Setting::FileCounter, T); }, E_INVALIDARG},
-    {"VoiceTypeIndex1", 27, [](SettingsEditor& e) { return e.PutVoiceCommandType(1, 0); }, E_INVALIDARG},
-    {"VoiceTypeWithoutVoice", 7, [](SettingsEditor& e) { return e.PutVoiceCommandType(0, 1); }, dpmCtrlNotSupported},
+    {"VoiceTypeIndex1", 27, [](SettingsEditor& e) { return e.PutNumberAt(Setting::VoiceCommandType, 1, 0); }, E_INVALIDARG},
+    {"VoiceTypeWithoutVoice", 7, [](SettingsEditor& e) { return e.PutNumberAt(Setting::VoiceCommandType, 0, 1); }, dpmCtrlNotSupported},
     {"PrefixBlank", 27, [](SettingsEditor& e) { return e.PutText(Setting::FileNamePrefixString, u"A B"); },
      dpmCtrlInvalidCharacter},
     {"PrefixTooLong", 27, [](SettingsEditor& e) { return e.PutText(Setting::FileNamePrefixString, u"ABCDE"); },
@@ -173,11 +173,11 @@ TEST_F(KeywordRules, VoiceCommandsBoundedByTheirKind) {
     ASSERT_EQ(editor.PutKeywordVoiceCommand(k, T), S_OK);
   }
   EXPECT_EQ(editor.PutKeywordVoiceCommand(model.maxVoiceCommandsAlphanumeric, T), dpmCtrlMaximumReached);
-  ASSERT_EQ(editor.PutVoiceCommandType(0, 1), S_OK);  // words allow more
+  ASSERT_EQ(editor.PutNumberAt(Setting::VoiceCommandType, 0, 1), S_OK);  // words allow more
   for (LONG k = 0; k < model.maxVoiceCommandsWord; ++k) {
     ASSERT_EQ(editor.PutKeywordVoiceCommand(k, T), S_OK);
   }
-  EXPECT_EQ(editor.PutVoiceCommandType(0, 0), dpmCtrlMaximumReached);
+  EXPECT_EQ(editor.PutNumberAt(Setting::VoiceCommandType, 0, 0), dpmCtrlMaximumReached);
   EXPECT_EQ(settings.Number(Setting::VoiceCommandType), 1);
 }
 

@@ -10,6 +10,7 @@
 #include "device/IDPMFileInfo.h"
 #include "device/IDPMFileList.h"
 #include "device/IDPMRecordingProfile.h"
+#include "device/SettingSchema.h"
 #include "platform/automation/ComPtr.h"
 #include "platform/automation/ConnectionPointImpl.h"
 #include "tests/support/SpyObject.h"
@@ -26,57 +27,29 @@ class SpyRecordingProfile final : public SpyObject<IDPMRecordingProfile> {
   SPY_PROP1(MicrophoneDirection, LONG)
 };
 
+// Every scalar setting of the schema; an indexed one logs its index like any indexed property.
+#define SPY_SCALAR(name, kind, ...) SPY_SCALAR_##kind(name)
+#define SPY_SCALAR_Text(name) SPY_PROP(name, BSTR)
+#define SPY_SCALAR_Flag(name) SPY_PROP(name, VARIANT_BOOL)
+#define SPY_SCALAR_Number(name) SPY_PROP(name, LONG)
+#define SPY_SCALAR_IndexedNumber(name) SPY_PROP1(name, LONG)
+
 class SpyDeviceSettings final : public SpyObject<IDPMDeviceSettings> {
  public:
   explicit SpyDeviceSettings(std::shared_ptr<SpyState> state) : SpyObject(std::move(state), "settings") {}
-  SPY_PROP(FileNamePrefixString, BSTR)
-  SPY_PROP(FileNamePrefixType, LONG)
-  SPY_PROP(FileCounter, LONG)
-  SPY_PROP(DLSButtonEnabled, VARIANT_BOOL)
-  SPY_PROP(DateTimeFormat, LONG)
-  SPY_PROP(DeviceBeep, VARIANT_BOOL)
-  SPY_PROP(RecordingMode, LONG)
-  SPY_PROP(VoiceActivation, VARIANT_BOOL)
-  SPY_PROP(ProtectDevice, VARIANT_BOOL)
+  DPM_SCALAR_SETTINGS(SPY_SCALAR)
   SPY_GET(get_MACAddress, BSTR)
   SPY_GET(get_FirmwareVersion, BSTR)
-  SPY_PROP(Appearance, LONG)
   SPY_GET(get_KeywordUsageCount, LONG)
   SPY_PROP1(KeywordUsageString, BSTR)
   SPY_GET(get_KeywordContentCount, LONG)
   SPY_PROP2(KeywordContentString, BSTR)
-  SPY_PROP(DownloadMode, LONG)
-  SPY_PROP(DownloadFilter, LONG)
-  SPY_PROP(Keyword1String, BSTR)
-  SPY_PROP(DeleteFilesAfterDownload, VARIANT_BOOL)
-  SPY_PROP(MicrophoneSensitivity, LONG)
-  SPY_PROP(FileCounterSource, LONG)
-  SPY_PROP(RequiredInputType, LONG)
-  SPY_PROP(TotalTimeType, LONG)
-  SPY_PROP(UserStringCount, LONG)
-  SPY_PROP(DELButtonEnabled, VARIANT_BOOL)
-  SPY_PROP(InsertButtonEnabled, VARIANT_BOOL)
-  SPY_PROP(EOLButtonEnabled, VARIANT_BOOL)
-  SPY_PROP(LinkKeywords, VARIANT_BOOL)
-  SPY_PROP(ScanKeywordsFromBarcode, VARIANT_BOOL)
-  SPY_PROP(BarcodeScanButton, LONG)
-  SPY_PROP(OneFile, VARIANT_BOOL)
-  SPY_PROP(RecordNotify, VARIANT_BOOL)
   SPY_PROP1(KeywordBarcodeScan, VARIANT_BOOL)
   SPY_PROP1(KeywordVoiceCommand, VARIANT_BOOL)
   SPY_PROP1(KeywordMandatory, VARIANT_BOOL)
-  SPY_PROP1(VoiceCommandType, LONG)
   SPY_RESERVED(Reserved1)
   SPY_RESERVED(Reserved2)
   SPY_RESERVED(Reserved3)
-  SPY_PROP(OS, LONG)
-  SPY_PROP(BarcodeMode, LONG)
-  SPY_PROP(FunctionKey, LONG)
-  SPY_PROP(NoiseReduction, VARIANT_BOOL)
-  SPY_PROP(FourPosSwitch, LONG)
-  SPY_PROP(RecordLevelInd, VARIANT_BOOL)
-  SPY_PROP(ProhibitFileAlteration, VARIANT_BOOL)
-  SPY_PROP(ProMode, VARIANT_BOOL)
   SPY_RESERVED(Reserved4)
   SPY_RESERVED(Reserved5)
   SPY_RESERVED(Reserved6)
@@ -105,8 +78,6 @@ class SpyDeviceSettings final : public SpyObject<IDPMDeviceSettings> {
   SPY_PROP2(SmartButtonConfiguration, LONG)
   SPY_RESERVED(Reserved28)
   SPY_RESERVED(Reserved29)
-  SPY_PROP(PlusButtonEnabled, VARIANT_BOOL)
-  SPY_PROP(MinusButtonEnabled, VARIANT_BOOL)
   SPY_RESERVED(Reserved30)
   SPY_RESERVED(Reserved31)
   HRESULT get_RecordingProfile(LONG profile, IDPMRecordingProfile** value) override;
