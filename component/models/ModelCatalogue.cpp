@@ -1,6 +1,8 @@
-// The recorder models, one row each. tests/component/ModelCatalogueTest.cpp checks the table: ids
-// unique, limits sane, each capability matching the settings the row lists, DPM4 features only from
-// type 26 on.
+// The recorder models as product lines, each model stating only what it changes from its line, and
+// the families of settings the lines are built from. The capabilities a model reports follow from its
+// families (Capable). tests/component/ModelCatalogueTest.cpp checks the result: ids unique, limits sane,
+// DPM4 features only from type 26 on.
+#include <algorithm>
 #include <cstring>
 
 #include "component/models/RecorderModel.h"
@@ -12,21 +14,50 @@ using S = Setting;
 
 constexpr LONG kOrvane = 0x0E18;  // the vendor id every Orvane recorder reports
 
-// Settings families. Every model has kCore; the others add what its hardware offers.
-constexpr SettingSet kCore = Settings(
-    S::FileNamePrefixString, S::FileNamePrefixType, S::FileCounter, S::DLSButtonEnabled,
-    S::DateTimeFormat, S::DeviceBeep, S::RecordingMode, S::ProtectDevice, S::Appearance,
-    S::DownloadMode, S::DownloadFilter, S::Keyword1String, S::DeleteFilesAfterDownload,
-    S::MicrophoneSensitivity, S::FileCounterSource, S::TotalTimeType, S::DELButtonEnabled,
-    S::InsertButtonEnabled, S::EOLButtonEnabled, S::RecordNotify, S::OS);
-constexpr SettingSet kVoiceActivation = Settings(S::VoiceActivation);
-constexpr SettingSet kBarcode = Settings(S::ScanKeywordsFromBarcode, S::BarcodeScanButton, S::BarcodeMode);
-constexpr SettingSet kWorkflow = Settings(S::LinkKeywords, S::RequiredInputType, S::UserStringCount,
-                                          S::OneFile, S::NoiseReduction, S::RecordLevelInd);
-constexpr SettingSet kVoiceCommand = Settings(S::VoiceCommandType);
-constexpr SettingSet kControls = Settings(S::FunctionKey, S::FourPosSwitch);
-constexpr SettingSet kProtection = Settings(S::ProhibitFileAlteration);
-constexpr SettingSet kDpm4Buttons = Settings(S::ProMode, S::PlusButtonEnabled, S::MinusButtonEnabled);
+// Settings families, each setting with the value a new recorder has. Every model has kCore; the
+// others add what its hardware offers. A setting not listed with a value starts at 0 (false, empty).
+constexpr FactoryValue kCore[] = {
+    {S::FileNamePrefixString, 0, u"DICT"},
+    {S::FileNamePrefixType, dpmPrefixString},
+    {S::FileCounter, 1},
+    {S::DLSButtonEnabled, 1},
+    {S::DateTimeFormat, dpmDateTime24Hours},
+    {S::DeviceBeep, 1},
+    {S::RecordingMode, dpmStandardPlay},
+    {S::ProtectDevice, 0},
+    {S::Appearance, dpmAppearanceClassic},  // advanced where the model has it (FactorySettings)
+    {S::DownloadMode, dpmDownloadOff},
+    {S::DownloadFilter, dpmDownloadAll},
+    {S::Keyword1String, 0},
+    {S::DeleteFilesAfterDownload, 0},
+    {S::MicrophoneSensitivity, dpmSensitivityMedium},
+    {S::FileCounterSource, dpmContinueExistingFileCounter},
+    {S::TotalTimeType, dpmTotalTimeRemaining},
+    {S::DELButtonEnabled, 1},
+    {S::InsertButtonEnabled, 1},
+    {S::EOLButtonEnabled, 1},
+    {S::RecordNotify, 1},
+    {S::OS, dpmOS_LINUX},
+};
+constexpr FactoryValue kVoiceActivation[] = {{S::VoiceActivation, 0}};
+constexpr FactoryValue kBarcode[] = {
+    {S::ScanKeywordsFromBarcode, 0}, {S::BarcodeScanButton, dpmScanButtonNone}, {S::BarcodeMode, dpmBarcodeKeyboard}};
+constexpr FactoryValue kWorkflow[] = {{S::LinkKeywords, 0}, {S::RequiredInputType, dpmRequiredInputNone},
+                                      {S::UserStringCount, 0}, {S::OneFile, 0},
+                                      {S::NoiseReduction, 0}, {S::RecordLevelInd, 0}};
+constexpr FactoryValue kVoiceCommand[] = {{S::VoiceCommandType, dpmVoiceCommandAlphanumerics}};
+constexpr FactoryValue kControls[] = {{S::FunctionKey, dpmFunctionKeyNone}, {S::FourPosSwitch, dpmSwitchOrvane}};
+constexpr FactoryValue kProtection[] = {{S::ProhibitFileAlteration, 0}};
+constexpr FactoryValue kDpm4Buttons[] = {{S::ProMode, 0}, {S::PlusButtonEnabled, 1}, {S::MinusButtonEnabled, 1}};
+
+constexpr std::span<const FactoryValue> kFamilies[] = {kCore,    kVoiceActivation, kBarcode,    kWorkflow,
+                                                       kVoiceCommand, kControls,   kProtection, kDpm4Buttons};
+
+constexpr SettingSet SetOf(std::span<const FactoryValue> family) {
+  SettingSet set = 0;
+  for (const FactoryValue& member : family) set |= Bit(member.setting);
+  return set;
+}
 
 constexpr std::uint32_t kStandardModes = Modes({dpmStandardPlay, dpmStandardPlaySilComp, dpmLongPlay});
 constexpr std::uint32_t kTsModes = kStandardModes | Modes({dpmTSLongPlay, dpmTSLongPlaySilComp});
@@ -36,186 +67,145 @@ constexpr std::uint32_t kMp3Modes = kQualityModes | Modes({dpmMp3Stereo});
 constexpr StringLimits kShortTexts{.prefix = 4, .keywordName = 12, .keywordValue = 16, .barcode = 32};
 constexpr StringLimits kLongTexts{.prefix = 4, .keywordName = 16, .keywordValue = 20, .barcode = 64};
 
-constexpr Dpm4Features kNoDpm4{.smartButtons = 0, .displayAreas = 0, .recordingProfiles = 0, .audioQualities = 0};
-constexpr Dpm4Features kAdvancedDisplay{.smartButtons = 0, .displayAreas = 1, .recordingProfiles = 0, .audioQualities = 0};
 constexpr std::uint32_t kProfileQualities = Modes({dpmAudioStandardPlay, dpmAudioQualityPlay});
-constexpr std::uint32_t kProfileMp3Qualities = kProfileQualities | Modes({dpmAudioMp3});
-constexpr Dpm4Features kDpm4{.smartButtons = kDpmSmartButtons, .displayAreas = kDpmDisplayAreas,
-                             .recordingProfiles = kDpmRecordingProfiles, .audioQualities = kProfileQualities};
-constexpr Dpm4Features kDpm4Mp3{.smartButtons = kDpmSmartButtons, .displayAreas = kDpmDisplayAreas,
-                                .recordingProfiles = kDpmRecordingProfiles, .audioQualities = kProfileMp3Qualities};
+
+// A change to a model, applied in the order written.
+template <class Change>
+constexpr RecorderModel With(RecorderModel m, Change change) {
+  change(m);
+  return m;
+}
+
+// The families and features a line or a model adds.
+constexpr RecorderModel Adds(RecorderModel m, std::span<const FactoryValue> family) {
+  m.settings |= SetOf(family);
+  return m;
+}
+constexpr RecorderModel Barcode(RecorderModel m) { return Adds(m, kBarcode); }
+constexpr RecorderModel AdvancedDisplay(RecorderModel m) {
+  m.displayModes = 2;
+  m.dpm4.displayAreas = 1;
+  return m;
+}
+constexpr RecorderModel Workflow(RecorderModel m, LONG userStrings) {
+  m = Adds(m, kWorkflow);
+  m.userStringMax = userStrings;
+  return m;
+}
+constexpr RecorderModel VoiceCommands(RecorderModel m, LONG alphanumeric, LONG words) {
+  m = Adds(m, kVoiceCommand);
+  m.maxVoiceCommandsAlphanumeric = alphanumeric;
+  m.maxVoiceCommandsWord = words;
+  return m;
+}
+// DPM3 on: function key, four-position switch and security codes.
+constexpr RecorderModel Controls(RecorderModel m) {
+  m = Adds(m, kControls);
+  m.security = true;
+  return m;
+}
+// The DPM4 family: smart buttons, four display areas and recording profiles.
+constexpr RecorderModel Dpm4(RecorderModel m) {
+  m = Adds(m, kDpm4Buttons);
+  m.dpm4 = {.smartButtons = kDpmSmartButtons, .displayAreas = kDpmDisplayAreas,
+            .recordingProfiles = kDpmRecordingProfiles, .audioQualities = kProfileQualities};
+  return m;
+}
+constexpr RecorderModel Mp3(RecorderModel m) {
+  m.recordingModes = kMp3Modes;
+  m.dpm4.audioQualities |= Modes({dpmAudioMp3});
+  return m;
+}
+
+// The capabilities a model reports, from the families it has.
+constexpr RecorderModel Capable(RecorderModel m) {
+  m.linkKeywords = m.Has(S::LinkKeywords);
+  m.scanKeywordsFromBarcode = m.Has(S::ScanKeywordsFromBarcode);
+  m.keywordBarcodeScan = m.Has(S::ScanKeywordsFromBarcode);
+  m.requiredInputType = m.Has(S::RequiredInputType);
+  m.setBarcodeScanButton = m.Has(S::BarcodeScanButton);
+  m.barcodeEvent = m.Has(S::BarcodeMode);
+  m.functionKey = m.Has(S::FunctionKey);
+  m.fourPosSwitch = m.Has(S::FourPosSwitch);
+  m.prohibitFileAlteration = m.Has(S::ProhibitFileAlteration);
+  m.keywordVoiceCommand = m.Has(S::VoiceCommandType);
+  m.qualityPlay = m.AcceptsRecordingMode(dpmQualityPlay);
+  return m;
+}
+
+constexpr RecorderModel Model(LONG type, const char* name, LONG productId, RecorderModel line) {
+  line.type = type;
+  line.name = name;
+  line.productId = productId;
+  return Capable(line);
+}
+
+// The product lines.
+constexpr RecorderModel k9350{.vendorId = kOrvane, .displayModes = 1, .keywordCount = 4, .keywordRows = 10,
+                              .instruction = true, .priority = true, .keywordMandatory = true,
+                              .limits = kShortTexts, .charset = DisplayCharset::Ascii,
+                              .recordingModes = kStandardModes, .settings = SetOf(kCore), .cardMiB = 64};
+constexpr RecorderModel k9400 = Adds(With(k9350, [](RecorderModel& m) {
+  m.keywordRows = 20;
+  m.recordingModes = kTsModes;
+  m.cardMiB = 128;
+}), kVoiceActivation);
+constexpr RecorderModel k92xx = With(k9350, [](RecorderModel& m) {
+  m.keywordCount = 2;
+  m.keywordRows = 5;
+  m.instruction = false;
+  m.keywordMandatory = false;
+  m.cardMiB = 32;
+});
+constexpr RecorderModel k9450 = AdvancedDisplay(With(k9400, [](RecorderModel& m) {
+  m.keywordCount = 5;
+  m.recordingModes = kQualityModes;
+  m.charset = DisplayCharset::Latin1;
+  m.cardMiB = 256;
+}));
+constexpr RecorderModel k9850 = Adds(Workflow(With(k9450, [](RecorderModel& m) {
+  m.keywordRows = 50;
+  m.limits = kLongTexts;
+  m.cardMiB = 512;
+}), 4), kProtection);
+constexpr RecorderModel k6510 = With(k9350, [](RecorderModel& m) {
+  m.keywordCount = 3;
+  m.instruction = false;
+});
+constexpr RecorderModel kDpm3 = Controls(VoiceCommands(Workflow(With(k9850, [](RecorderModel& m) { m.cardMiB = 1024; }), 8), 2, 4));
+constexpr RecorderModel kDpm4 = Dpm4(VoiceCommands(With(kDpm3, [](RecorderModel& m) {
+  m.keywordRows = 100;
+  m.cardMiB = 2048;
+}), 3, 5));
 
 constexpr RecorderModel kModels[] = {
-  {.type = 0, .name = "DPM_9350_00", .vendorId = kOrvane, .productId = 0x0100, .displayModes = 1,
-   .keywordCount = 4, .keywordRows = 10, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = false, .userStringMax = 0, .linkKeywords = false, .scanKeywordsFromBarcode = false,
-   .keywordBarcodeScan = false, .keywordVoiceCommand = false, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = false,
-   .qualityPlay = false, .barcodeEvent = false, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = false, .fourPosSwitch = false, .limits = kShortTexts,
-   .charset = DisplayCharset::Ascii, .recordingModes = kStandardModes, .settings = kCore,
-   .dpm4 = kNoDpm4, .cardMiB = 64},
-  {.type = 1, .name = "DPM_9350_52", .vendorId = kOrvane, .productId = 0x0101, .displayModes = 1,
-   .keywordCount = 4, .keywordRows = 10, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = false, .userStringMax = 0, .linkKeywords = false, .scanKeywordsFromBarcode = true,
-   .keywordBarcodeScan = true, .keywordVoiceCommand = false, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = true,
-   .qualityPlay = false, .barcodeEvent = true, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = false, .fourPosSwitch = false, .limits = kShortTexts,
-   .charset = DisplayCharset::Ascii, .recordingModes = kStandardModes, .settings = kCore | kBarcode,
-   .dpm4 = kNoDpm4, .cardMiB = 64},
-  {.type = 2, .name = "DPM_9400_00", .vendorId = kOrvane, .productId = 0x0102, .displayModes = 1,
-   .keywordCount = 4, .keywordRows = 20, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = false, .userStringMax = 0, .linkKeywords = false, .scanKeywordsFromBarcode = false,
-   .keywordBarcodeScan = false, .keywordVoiceCommand = false, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = false,
-   .qualityPlay = false, .barcodeEvent = false, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = false, .fourPosSwitch = false, .limits = kShortTexts,
-   .charset = DisplayCharset::Ascii, .recordingModes = kTsModes, .settings = kCore | kVoiceActivation,
-   .dpm4 = kNoDpm4, .cardMiB = 128},
-  {.type = 3, .name = "DPM_9400_52", .vendorId = kOrvane, .productId = 0x0103, .displayModes = 1,
-   .keywordCount = 4, .keywordRows = 20, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = false, .userStringMax = 0, .linkKeywords = false, .scanKeywordsFromBarcode = true,
-   .keywordBarcodeScan = true, .keywordVoiceCommand = false, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = true,
-   .qualityPlay = false, .barcodeEvent = true, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = false, .fourPosSwitch = false, .limits = kShortTexts,
-   .charset = DisplayCharset::Ascii, .recordingModes = kTsModes,
-   .settings = kCore | kVoiceActivation | kBarcode, .dpm4 = kNoDpm4, .cardMiB = 128},
-  {.type = 4, .name = "DTS_9750", .vendorId = kOrvane, .productId = 0x0104, .displayModes = 2,
-   .keywordCount = 5, .keywordRows = 20, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = true, .userStringMax = 4, .linkKeywords = true, .scanKeywordsFromBarcode = true,
-   .keywordBarcodeScan = true, .keywordVoiceCommand = false, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = true,
-   .qualityPlay = false, .barcodeEvent = true, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = false, .fourPosSwitch = false, .limits = kShortTexts,
-   .charset = DisplayCharset::Ascii, .recordingModes = kTsModes,
-   .settings = kCore | kVoiceActivation | kBarcode | kWorkflow, .dpm4 = kAdvancedDisplay, .cardMiB = 256},
-  {.type = 5, .name = "DPM_9250", .vendorId = kOrvane, .productId = 0x0105, .displayModes = 1,
-   .keywordCount = 2, .keywordRows = 5, .instruction = false, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = false, .userStringMax = 0, .linkKeywords = false, .scanKeywordsFromBarcode = false,
-   .keywordBarcodeScan = false, .keywordVoiceCommand = false, .keywordMandatory = false,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = false,
-   .qualityPlay = false, .barcodeEvent = false, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = false, .fourPosSwitch = false, .limits = kShortTexts,
-   .charset = DisplayCharset::Ascii, .recordingModes = kStandardModes, .settings = kCore,
-   .dpm4 = kNoDpm4, .cardMiB = 32},
-  {.type = 6, .name = "DPM_9220", .vendorId = kOrvane, .productId = 0x0106, .displayModes = 1,
-   .keywordCount = 2, .keywordRows = 5, .instruction = false, .priority = false, .keywordsReadOnly = true,
-   .requiredInputType = false, .userStringMax = 0, .linkKeywords = false, .scanKeywordsFromBarcode = false,
-   .keywordBarcodeScan = false, .keywordVoiceCommand = false, .keywordMandatory = false,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = false,
-   .qualityPlay = false, .barcodeEvent = false, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = false, .fourPosSwitch = false, .limits = kShortTexts,
-   .charset = DisplayCharset::Ascii, .recordingModes = kStandardModes, .settings = kCore,
-   .dpm4 = kNoDpm4, .cardMiB = 32},
-  {.type = 7, .name = "DPM_9450_00", .vendorId = kOrvane, .productId = 0x0107, .displayModes = 2,
-   .keywordCount = 5, .keywordRows = 20, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = false, .userStringMax = 0, .linkKeywords = false, .scanKeywordsFromBarcode = false,
-   .keywordBarcodeScan = false, .keywordVoiceCommand = false, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = false,
-   .qualityPlay = true, .barcodeEvent = false, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = false, .fourPosSwitch = false, .limits = kShortTexts,
-   .charset = DisplayCharset::Latin1, .recordingModes = kQualityModes, .settings = kCore | kVoiceActivation,
-   .dpm4 = kAdvancedDisplay, .cardMiB = 256},
-  {.type = 8, .name = "DPM_9450_52", .vendorId = kOrvane, .productId = 0x0108, .displayModes = 2,
-   .keywordCount = 5, .keywordRows = 20, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = false, .userStringMax = 0, .linkKeywords = false, .scanKeywordsFromBarcode = true,
-   .keywordBarcodeScan = true, .keywordVoiceCommand = false, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = true,
-   .qualityPlay = true, .barcodeEvent = true, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = false, .fourPosSwitch = false, .limits = kShortTexts,
-   .charset = DisplayCharset::Latin1, .recordingModes = kQualityModes,
-   .settings = kCore | kVoiceActivation | kBarcode, .dpm4 = kAdvancedDisplay, .cardMiB = 256},
-  {.type = 11, .name = "DPM_9850_00", .vendorId = kOrvane, .productId = 0x010B, .displayModes = 2,
-   .keywordCount = 5, .keywordRows = 50, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = true, .userStringMax = 4, .linkKeywords = true, .scanKeywordsFromBarcode = false,
-   .keywordBarcodeScan = false, .keywordVoiceCommand = false, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = false,
-   .qualityPlay = true, .barcodeEvent = false, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = true, .fourPosSwitch = false, .limits = kLongTexts,
-   .charset = DisplayCharset::Latin1, .recordingModes = kQualityModes,
-   .settings = kCore | kVoiceActivation | kWorkflow | kProtection, .dpm4 = kAdvancedDisplay, .cardMiB = 512},
-  {.type = 12, .name = "DPM_9850_52", .vendorId = kOrvane, .productId = 0x010C, .displayModes = 2,
-   .keywordCount = 5, .keywordRows = 50, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = true, .userStringMax = 4, .linkKeywords = true, .scanKeywordsFromBarcode = true,
-   .keywordBarcodeScan = true, .keywordVoiceCommand = false, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = true,
-   .qualityPlay = true, .barcodeEvent = true, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = true, .fourPosSwitch = false, .limits = kLongTexts,
-   .charset = DisplayCharset::Latin1, .recordingModes = kQualityModes,
-   .settings = kCore | kVoiceActivation | kBarcode | kWorkflow | kProtection, .dpm4 = kAdvancedDisplay,
-   .cardMiB = 512},
-  {.type = 13, .name = "D_6510_00", .vendorId = kOrvane, .productId = 0x010D, .displayModes = 1,
-   .keywordCount = 3, .keywordRows = 10, .instruction = false, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = false, .userStringMax = 0, .linkKeywords = false, .scanKeywordsFromBarcode = false,
-   .keywordBarcodeScan = false, .keywordVoiceCommand = false, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = false,
-   .qualityPlay = false, .barcodeEvent = false, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = false, .fourPosSwitch = false, .limits = kShortTexts,
-   .charset = DisplayCharset::Ascii, .recordingModes = kStandardModes, .settings = kCore,
-   .dpm4 = kNoDpm4, .cardMiB = 64},
-  {.type = 14, .name = "D_5610_52", .vendorId = kOrvane, .productId = 0x010E, .displayModes = 1,
-   .keywordCount = 3, .keywordRows = 10, .instruction = false, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = false, .userStringMax = 0, .linkKeywords = false, .scanKeywordsFromBarcode = true,
-   .keywordBarcodeScan = true, .keywordVoiceCommand = false, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 0, .maxVoiceCommandsWord = 0, .setBarcodeScanButton = true,
-   .qualityPlay = false, .barcodeEvent = true, .functionKey = false, .encryption = false, .security = false,
-   .prohibitFileAlteration = false, .fourPosSwitch = false, .limits = kShortTexts,
-   .charset = DisplayCharset::Ascii, .recordingModes = kStandardModes, .settings = kCore | kBarcode,
-   .dpm4 = kNoDpm4, .cardMiB = 64},
-  {.type = 19, .name = "DPM3_9620", .vendorId = kOrvane, .productId = 0x0113, .displayModes = 2,
-   .keywordCount = 5, .keywordRows = 50, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = true, .userStringMax = 8, .linkKeywords = true, .scanKeywordsFromBarcode = true,
-   .keywordBarcodeScan = true, .keywordVoiceCommand = true, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 2, .maxVoiceCommandsWord = 4, .setBarcodeScanButton = true,
-   .qualityPlay = true, .barcodeEvent = true, .functionKey = true, .encryption = false, .security = true,
-   .prohibitFileAlteration = true, .fourPosSwitch = true, .limits = kLongTexts,
-   .charset = DisplayCharset::Latin1, .recordingModes = kQualityModes,
-   .settings = kCore | kVoiceActivation | kBarcode | kWorkflow | kVoiceCommand | kControls | kProtection,
-   .dpm4 = kAdvancedDisplay, .cardMiB = 1024},
-  {.type = 20, .name = "DPM3_9600", .vendorId = kOrvane, .productId = 0x0114, .displayModes = 2,
-   .keywordCount = 5, .keywordRows = 50, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = true, .userStringMax = 8, .linkKeywords = true, .scanKeywordsFromBarcode = false,
-   .keywordBarcodeScan = false, .keywordVoiceCommand = true, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 2, .maxVoiceCommandsWord = 4, .setBarcodeScanButton = false,
-   .qualityPlay = true, .barcodeEvent = false, .functionKey = true, .encryption = false, .security = true,
-   .prohibitFileAlteration = true, .fourPosSwitch = true, .limits = kLongTexts,
-   .charset = DisplayCharset::Latin1, .recordingModes = kQualityModes,
-   .settings = kCore | kVoiceActivation | kWorkflow | kVoiceCommand | kControls | kProtection,
-   .dpm4 = kAdvancedDisplay, .cardMiB = 1024},
-  {.type = 26, .name = "DPM4_8000", .vendorId = kOrvane, .productId = 0x011A, .displayModes = 2,
-   .keywordCount = 5, .keywordRows = 100, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = true, .userStringMax = 8, .linkKeywords = true, .scanKeywordsFromBarcode = false,
-   .keywordBarcodeScan = false, .keywordVoiceCommand = true, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 3, .maxVoiceCommandsWord = 5, .setBarcodeScanButton = false,
-   .qualityPlay = true, .barcodeEvent = false, .functionKey = true, .encryption = false, .security = true,
-   .prohibitFileAlteration = true, .fourPosSwitch = true, .limits = kLongTexts,
-   .charset = DisplayCharset::Latin1, .recordingModes = kQualityModes,
-   .settings = kCore | kVoiceActivation | kWorkflow | kVoiceCommand | kControls | kProtection | kDpm4Buttons,
-   .dpm4 = kDpm4, .cardMiB = 2048},
-  {.type = 27, .name = "DPM4_8200", .vendorId = kOrvane, .productId = 0x011B, .displayModes = 2,
-   .keywordCount = 5, .keywordRows = 100, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = true, .userStringMax = 8, .linkKeywords = true, .scanKeywordsFromBarcode = true,
-   .keywordBarcodeScan = true, .keywordVoiceCommand = true, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 3, .maxVoiceCommandsWord = 5, .setBarcodeScanButton = true,
-   .qualityPlay = true, .barcodeEvent = true, .functionKey = true, .encryption = false, .security = true,
-   .prohibitFileAlteration = true, .fourPosSwitch = true, .limits = kLongTexts,
-   .charset = DisplayCharset::Latin1, .recordingModes = kQualityModes,
-   .settings = kCore | kVoiceActivation | kBarcode | kWorkflow | kVoiceCommand | kControls | kProtection |
-               kDpm4Buttons,
-   .dpm4 = kDpm4, .cardMiB = 2048},
-  {.type = 28, .name = "DPM4_8500", .vendorId = kOrvane, .productId = 0x011C, .displayModes = 2,
-   .keywordCount = 5, .keywordRows = 100, .instruction = true, .priority = true, .keywordsReadOnly = false,
-   .requiredInputType = true, .userStringMax = 8, .linkKeywords = true, .scanKeywordsFromBarcode = true,
-   .keywordBarcodeScan = true, .keywordVoiceCommand = true, .keywordMandatory = true,
-   .maxVoiceCommandsAlphanumeric = 3, .maxVoiceCommandsWord = 5, .setBarcodeScanButton = true,
-   .qualityPlay = true, .barcodeEvent = true, .functionKey = true, .encryption = true, .security = true,
-   .prohibitFileAlteration = true, .fourPosSwitch = true, .limits = kLongTexts,
-   .charset = DisplayCharset::Latin1, .recordingModes = kMp3Modes,
-   .settings = kCore | kVoiceActivation | kBarcode | kWorkflow | kVoiceCommand | kControls | kProtection |
-               kDpm4Buttons,
-   .dpm4 = kDpm4Mp3, .cardMiB = 4096},
+    Model(0, "DPM_9350_00", 0x0100, k9350),
+    Model(1, "DPM_9350_52", 0x0101, Barcode(k9350)),
+    Model(2, "DPM_9400_00", 0x0102, k9400),
+    Model(3, "DPM_9400_52", 0x0103, Barcode(k9400)),
+    Model(4, "DTS_9750", 0x0104, Barcode(Workflow(AdvancedDisplay(With(k9400, [](RecorderModel& m) {
+      m.keywordCount = 5;
+      m.cardMiB = 256;
+    })), 4))),
+    Model(5, "DPM_9250", 0x0105, k92xx),
+    Model(6, "DPM_9220", 0x0106, With(k92xx, [](RecorderModel& m) {
+      m.priority = false;
+      m.keywordsReadOnly = true;
+    })),
+    Model(7, "DPM_9450_00", 0x0107, k9450),
+    Model(8, "DPM_9450_52", 0x0108, Barcode(k9450)),
+    Model(11, "DPM_9850_00", 0x010B, k9850),
+    Model(12, "DPM_9850_52", 0x010C, Barcode(k9850)),
+    Model(13, "D_6510_00", 0x010D, k6510),
+    Model(14, "D_5610_52", 0x010E, Barcode(k6510)),
+    Model(19, "DPM3_9620", 0x0113, Barcode(kDpm3)),
+    Model(20, "DPM3_9600", 0x0114, kDpm3),
+    Model(26, "DPM4_8000", 0x011A, kDpm4),
+    Model(27, "DPM4_8200", 0x011B, Barcode(kDpm4)),
+    Model(28, "DPM4_8500", 0x011C, Mp3(With(Barcode(kDpm4), [](RecorderModel& m) {
+      m.encryption = true;
+      m.cardMiB = 4096;
+    }))),
 };
 
 }  // namespace
@@ -236,3 +226,10 @@ const RecorderModel* FindRecorderModelByName(const char* name) {
 }
 
 const RecorderModel& DefaultRecorderModel() { return *FindRecorderModel(27); }
+
+FactoryValue FactoryValueOf(Setting s) {
+  for (std::span<const FactoryValue> family : kFamilies)
+    for (const FactoryValue& member : family)
+      if (member.setting == s) return member;
+  return {s};
+}

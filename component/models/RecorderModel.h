@@ -1,5 +1,5 @@
 #pragma once
-// What one recorder model is and accepts. The rows live in ModelCatalogue.cpp.
+// What one recorder model is and accepts. The models and their families live in ModelCatalogue.cpp.
 #include <cstdint>
 #include <initializer_list>
 #include <span>
@@ -28,50 +28,51 @@ struct Dpm4Features {
 };
 
 struct RecorderModel {
-  LONG type;
-  const char* name;
-  LONG vendorId;
-  LONG productId;
-  LONG displayModes;  // 1: classic display only; 2: classic and advanced
-  LONG keywordCount;
-  LONG keywordRows;
+  LONG type{};
+  const char* name{};
+  LONG vendorId{};
+  LONG productId{};
+  LONG displayModes{};  // 1: classic display only; 2: classic and advanced
+  LONG keywordCount{};
+  LONG keywordRows{};
   // The capabilities the component reports (IDPMCapabilities).
-  bool instruction;
-  bool priority;
-  bool keywordsReadOnly;  // the keyword names are fixed; their values stay editable
-  bool requiredInputType;
-  LONG userStringMax;
-  bool linkKeywords;
-  bool scanKeywordsFromBarcode;
-  bool keywordBarcodeScan;
-  bool keywordVoiceCommand;
-  bool keywordMandatory;
-  LONG maxVoiceCommandsAlphanumeric;
-  LONG maxVoiceCommandsWord;
-  bool setBarcodeScanButton;
-  bool qualityPlay;
-  bool barcodeEvent;
-  bool functionKey;
-  bool encryption;
-  bool security;
-  bool prohibitFileAlteration;
-  bool fourPosSwitch;
+  bool instruction{};
+  bool priority{};
+  bool keywordsReadOnly{};  // the keyword names are fixed; their values stay editable
+  bool requiredInputType{};
+  LONG userStringMax{};
+  bool linkKeywords{};
+  bool scanKeywordsFromBarcode{};
+  bool keywordBarcodeScan{};
+  bool keywordVoiceCommand{};
+  bool keywordMandatory{};
+  LONG maxVoiceCommandsAlphanumeric{};
+  LONG maxVoiceCommandsWord{};
+  bool setBarcodeScanButton{};
+  bool qualityPlay{};
+  bool barcodeEvent{};
+  bool functionKey{};
+  bool encryption{};
+  bool security{};
+  bool prohibitFileAlteration{};
+  bool fourPosSwitch{};
   // What the settings object accepts.
-  StringLimits limits;
-  DisplayCharset charset;
-  std::uint32_t recordingModes;  // bit per accepted DpmRecordingMode
-  SettingSet settings;
-  Dpm4Features dpm4;
-  LONG cardMiB;  // size of the memory card the simulated recorder comes with
+  StringLimits limits{};
+  DisplayCharset charset{};
+  std::uint32_t recordingModes{};  // bit per accepted DpmRecordingMode
+  SettingSet settings{};
+  Dpm4Features dpm4{};
+  LONG cardMiB{};  // size of the memory card the simulated recorder comes with
 
-  bool AcceptsRecordingMode(LONG mode) const {
+  constexpr bool AcceptsRecordingMode(LONG mode) const {
     return mode >= 0 && mode < 32 && (recordingModes >> mode & 1u) != 0;
   }
   bool AcceptsAudioQuality(LONG code) const {
     return code >= 0 && code < 32 && (dpm4.audioQualities >> code & 1u) != 0;
   }
-  bool Has(Setting s) const { return ::Has(settings, s); }
-  bool IsDpm4() const { return type >= 26; }
+  constexpr bool Has(Setting s) const { return ::Has(settings, s); }
+  // Smart buttons come only with the DPM4 family (ModelCatalogue.cpp's Dpm4).
+  constexpr bool IsDpm4() const { return dpm4.smartButtons > 0; }
 };
 
 // A bit per code (DpmRecordingMode, DpmAudioQuality), codes 0 to 31.
@@ -80,6 +81,16 @@ constexpr std::uint32_t Modes(std::initializer_list<LONG> values) {
   for (LONG v : values) bits |= 1u << v;
   return bits;
 }
+
+// A setting of a family and the value a new recorder has; texts take `text`.
+struct FactoryValue {
+  Setting setting;
+  LONG number = 0;
+  const char16_t* text = u"";
+};
+
+// The factory value of a setting, for a model that has it.
+FactoryValue FactoryValueOf(Setting s);
 
 // Every model, in type order.
 std::span<const RecorderModel> AllRecorderModels();

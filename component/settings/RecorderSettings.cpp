@@ -1,5 +1,7 @@
 #include "component/settings/RecorderSettings.h"
 
+#include "component/models/SettingInfo.h"
+
 RecorderSettings NeutralSettings(const RecorderModel& model) {
   RecorderSettings settings;
   settings.deviceType = model.type;
@@ -9,31 +11,17 @@ RecorderSettings NeutralSettings(const RecorderModel& model) {
   return settings;
 }
 
-namespace {
-
-void SetIfPresent(const RecorderModel& model, RecorderSettings& settings, Setting s, LONG value) {
-  if (model.Has(s)) settings.Number(s) = value;
-}
-
-}  // namespace
-
 RecorderSettings FactorySettings(const RecorderModel& model) {
   RecorderSettings settings = NeutralSettings(model);
-  settings.Text(Setting::FileNamePrefixString) = u"DICT";
-  SetIfPresent(model, settings, Setting::FileNamePrefixType, dpmPrefixString);
-  SetIfPresent(model, settings, Setting::FileCounter, 1);
-  SetIfPresent(model, settings, Setting::DateTimeFormat, dpmDateTime24Hours);
-  SetIfPresent(model, settings, Setting::DeviceBeep, 1);
-  SetIfPresent(model, settings, Setting::RecordNotify, 1);
-  SetIfPresent(model, settings, Setting::MicrophoneSensitivity, dpmSensitivityMedium);
-  SetIfPresent(model, settings, Setting::EOLButtonEnabled, 1);
-  SetIfPresent(model, settings, Setting::InsertButtonEnabled, 1);
-  SetIfPresent(model, settings, Setting::DELButtonEnabled, 1);
-  SetIfPresent(model, settings, Setting::DLSButtonEnabled, 1);
-  SetIfPresent(model, settings, Setting::PlusButtonEnabled, 1);
-  SetIfPresent(model, settings, Setting::MinusButtonEnabled, 1);
-  SetIfPresent(model, settings, Setting::OS, dpmOS_LINUX);
-  SetIfPresent(model, settings, Setting::Appearance, model.displayModes > 1 ? dpmAppearanceAdvanced : dpmAppearanceClassic);
+  for (const SettingInfo& info : AllSettingInfos()) {
+    if (!model.Has(info.id)) continue;
+    const FactoryValue factory = FactoryValueOf(info.id);
+    if (info.kind == SettingKind::Text)
+      settings.Text(info.id) = factory.text;
+    else
+      settings.Number(info.id) = factory.number;
+  }
+  if (model.Has(Setting::Appearance) && model.displayModes > 1) settings.Number(Setting::Appearance) = dpmAppearanceAdvanced;
 
   static const char16_t* const kNames[] = {u"Author", u"Worktype", u"Subject", u"Department", u"Client"};
   for (size_t k = 0; k < settings.keywords.size() && k < std::size(kNames); ++k)
