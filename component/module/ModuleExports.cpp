@@ -1,9 +1,8 @@
-// The module's exports: the class factory, registration, unloading, and two hooks for tests.
+// The module's exports: the class factory, registration and unloading. The tests' build of the module
+// adds TestHooks.cpp.
 #include <atomic>
 
 #include "component/objects/DPMControl.h"
-#include "component/recorders/FaultInjection.h"
-#include "component/files/FileTaskQueue.h"
 #include "component/module/ModuleObjects.h"
 #include "device/DpmEvents.h"
 #include "device/DpmIds.h"
@@ -44,16 +43,3 @@ DPMCTRL_EXPORT HRESULT DllUnregisterServer() {
 }
 
 DPMCTRL_EXPORT HRESULT DllCanUnloadNow() { return ModuleObjectCounter()->load() == 0 ? S_OK : S_FALSE; }
-
-// Test hooks, never used by the program: the module's live objects, the file-step fault seam and
-// the file-task hold.
-DPMCTRL_EXPORT long DPMCtrlLiveObjects() { return ModuleObjectCounter()->load(); }
-
-DPMCTRL_EXPORT void DPMCtrlInjectFault(const char* step, int error, int skip) {
-  if (step) InjectFault(step, error, skip);
-}
-
-DPMCTRL_EXPORT void DPMCtrlClearFaults() { ClearFaults(); }
-
-// Holds running file tasks once they report `percent` (0 lets them go); see FileTaskQueue::HoldAt.
-DPMCTRL_EXPORT void DPMCtrlHoldTasks(int percent) { FileTaskQueue::HoldAt(percent); }

@@ -38,7 +38,8 @@ class RealModule {
     std::error_code error;
     return (std::filesystem::read_symlink("/proc/self/exe", error).parent_path().parent_path() / "bin").string();
   }
-  static std::string ModulePath() { return BuildBin() + "/DPMCtrl.so"; }
+  // The tests' build of the module, with its hooks, beside the test programs.
+  static std::string ModulePath() { return BuildBin() + "/../tests-bin/DPMCtrl.so"; }
   static std::string ToolPath() { return BuildBin() + "/dpmrecorder"; }
 
   static HRESULT RegisterModule() { return RegisterServerModule(ModulePath(), false); }
