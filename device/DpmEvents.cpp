@@ -2,7 +2,6 @@
 
 #include <array>
 
-
 namespace {
 
 struct EventRow {
@@ -32,9 +31,13 @@ std::string_view DpmEventName(DISPID id) {
   return EventRows()[static_cast<std::size_t>(id - kFirstDpmEvent)].name;
 }
 
+FunctionDescription DpmEventDescription(DISPID id) {
+  const EventRow& row = EventRows()[static_cast<std::size_t>(id - kFirstDpmEvent)];
+  return {row.id, std::string(row.name), CC_STDCALL, VT_I4, row.params};
+}
+
 TypeLibDescription DpmControlTypeLib() {
   InterfaceDescription events{DIID__DDPMControlEvents, "_DDPMControlEvents", {}};
-  for (const EventRow& row : EventRows())
-    events.functions.push_back({row.id, std::string(row.name), CC_STDCALL, VT_I4, row.params});
+  for (DISPID id = kFirstDpmEvent; id <= kLastDpmEvent; ++id) events.functions.push_back(DpmEventDescription(id));
   return {LIBID_DPMCONTROLLib, kDpmControlLibMajor, kDpmControlLibMinor, "DPMCONTROLLib", {events}};
 }

@@ -25,6 +25,9 @@ inline constexpr DISPID kLastDpmEvent = DPMEventBarcodeStringScanned;
 // The event's name; empty for an id outside 1 to 8.
 std::string_view DpmEventName(DISPID id);
 
+// One event as the library declares it; id from kFirstDpmEvent to kLastDpmEvent.
+FunctionDescription DpmEventDescription(DISPID id);
+
 // DPMCONTROLLib 1.0 with the one dispatch interface _DDPMControlEvents: per event its dispatch id,
 // name, standard call, a VT_I4 result and the parameter types in declaration order.
 TypeLibDescription DpmControlTypeLib();

@@ -1,8 +1,8 @@
 #include "device/EventSink.h"
 
-#include <charconv>
 #include <new>
 
+#include "device/DpmEventArgs.h"
 #include "device/DpmEvents.h"
 #include "device/DpmIds.h"
 #include "platform/automation/CodePage.h"
@@ -22,30 +22,7 @@ HRESULT FindEventPoint(IUnknown* control, ComPtr<IConnectionPoint>* point) {
   return container->FindConnectionPoint(DIID__DDPMControlEvents, point->ReleaseAndGetAddressOf());
 }
 
-const VARIANT& Dereferenced(const VARIANT& v) {
-  if (v.vt == (VT_BYREF | VT_VARIANT) && v.pvarVal) return *v.pvarVal;
-  return v;
-}
-
-// A number as the declared VT_I4, the way the platform coerces: integers and booleans directly,
-// decimal text parsed whole.
-bool ToLong(const VARIANT& v, LONG* out) {
-  switch (v.vt) {
-    case VT_I4: case VT_INT: case VT_UI4: case VT_ERROR: case VT_HRESULT: *out = v.lVal; return true;
-    case VT_I2: *out = v.iVal; return true;
-    case VT_BOOL: *out = v.boolVal; return true;
-    case VT_UI1: *out = v.bVal; return true;
-    case VT_EMPTY: *out = 0; return true;
-    case VT_BYREF | VT_I4: if (!v.plVal) return false; *out = *v.plVal; return true;
-    case VT_BSTR: {
-      const std::string text = BstrToAnsi(v.bstrVal);
-      const char* end = text.data() + text.size();
-      auto [ptr, ec] = std::from_chars(text.data(), end, *out);
-      return ec == std::errc() && ptr == end && !text.empty();
-    }
-    default: return false;
-  }
-}
+std::string Narrow(const DpmEventArg& text) { return text.isNull ? std::string("(null)") : WideToAnsi(text.text); }
 
 }  // namespace
 
@@ -133,8 +110,8 @@ HRESULT CEventSink::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPAR
   // Without the library the event cannot be read; it is dropped as the platform would drop it.
   if (FAILED(GetFuncInfoFromId(id, &info))) return S_OK;
   try {
-    std::vector<Arg> args;
-    HRESULT hr = CoerceArgs(info, params, &args, argError);
+    std::vector<DpmEventArg> args;
+    HRESULT hr = DecodeDpmEventArgs(info, params, &args, argError);
     if (FAILED(hr)) return hr;
     Dispatch(id, args);
   } catch (const std::bad_alloc&) {
@@ -148,42 +125,7 @@ HRESULT CEventSink::Invoke(DISPID id, REFIID iid, LCID lcid, WORD flags, DISPPAR
   return S_OK;
 }
 
-HRESULT CEventSink::CoerceArgs(const FunctionDescription& info, const DISPPARAMS* params,
-                               std::vector<Arg>* args, UINT* argError) {
-  const UINT count = params ? params->cArgs : 0;
-  if (count != info.paramTypes.size()) return DISP_E_BADPARAMCOUNT;
-  if (count > 0 && !params->rgvarg) return E_POINTER;
-  args->resize(count);
-  for (UINT k = 0; k < count; ++k) {
-    // Arguments stand in reverse order: the first declared one is the last in rgvarg.
-    const UINT position = count - 1 - k;
-    const VARIANT& v = Dereferenced(params->rgvarg[position]);
-    Arg& arg = (*args)[k];
-    bool ok = false;
-    if (info.paramTypes[k] == VT_BSTR) {
-      if (v.vt == VT_BSTR || v.vt == (VT_BYREF | VT_BSTR)) {
-        const BSTR text = v.vt == VT_BSTR ? v.bstrVal : (v.pbstrVal ? *v.pbstrVal : nullptr);
-        arg.isNull = text == nullptr;
-        arg.text = BstrToAnsi(text);
-        ok = true;
-      } else if (v.vt == VT_EMPTY) {
-        ok = true;
-      } else if (ToLong(v, &arg.number)) {
-        arg.text = Decimal(arg.number);
-        ok = true;
-      }
-    } else {
-      ok = ToLong(v, &arg.number);
-    }
-    if (!ok) {
-      if (argError) *argError = position;
-      return DISP_E_TYPEMISMATCH;
-    }
-  }
-  return S_OK;
-}
-
-void CEventSink::Dispatch(DISPID id, const std::vector<Arg>& a) {
+void CEventSink::Dispatch(DISPID id, const std::vector<DpmEventArg>& a) {
   switch (id) {
     case DPMEventDeviceConnected: OnDeviceConnected(a[0].number); break;
     case DPMEventDeviceDisconnected: OnDeviceDisconnected(a[0].number); break;
@@ -207,8 +149,8 @@ void CEventSink::OnDeviceDisconnected(LONG n) {
   m_pDlg->LogEvent("DPMEventDeviceDisconnected(" + Decimal(n) + ")");
 }
 
-void CEventSink::OnProgress(const Arg& text, LONG a, LONG b) {
-  m_pDlg->LogEvent("DPMEventProgress(" + (text.isNull ? std::string("(null)") : text.text) + ", " +
+void CEventSink::OnProgress(const DpmEventArg& text, LONG a, LONG b) {
+  m_pDlg->LogEvent("DPMEventProgress(" + Narrow(text) + ", " +
                    Decimal(a) + ", " + Decimal(b) + ")");
   if (a == 100) m_pDlg->RefreshFileLists();
   for (int look = 0; look < kMessagesPerProgressEvent; ++look) m_pDlg->DispatchQueuedMessage();
@@ -230,7 +172,6 @@ void CEventSink::OnBarcodeScanned(LONG n) {
   m_pDlg->LogEvent("[" + Decimal(n) + "] DPMEventBarcodeScanned");
 }
 
-void CEventSink::OnBarcodeStringScanned(LONG n, const Arg& code) {
-  m_pDlg->LogEvent("[" + Decimal(n) + "] DPMEventBarcodeStringScanned: " +
-                   (code.isNull ? std::string("(null)") : code.text));
+void CEventSink::OnBarcodeStringScanned(LONG n, const DpmEventArg& code) {
+  m_pDlg->LogEvent("[" + Decimal(n) + "] DPMEventBarcodeStringScanned: " + Narrow(code));
 }

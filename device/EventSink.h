@@ -7,6 +7,7 @@
 #include <string>
 #include <vector>
 
+#include "device/DpmEventArgs.h"
 #include "device/IEventLogTarget.h"
 #include "platform/automation/ComPtr.h"
 #include "platform/automation/TypeLib.h"
@@ -46,26 +47,17 @@ class CEventSink : public IDispatch {
   HRESULT GetFuncInfoFromId(DISPID id, FunctionDescription* info);
 
  private:
-  // One argument after coercion to its declared type.
-  struct Arg {
-    LONG number = 0;
-    bool isNull = false;  // a null string
-    std::string text;
-  };
-
   HRESULT LoadTypeInfo();
-  HRESULT CoerceArgs(const FunctionDescription& info, const DISPPARAMS* params, std::vector<Arg>* args,
-                     UINT* argError);
-  void Dispatch(DISPID id, const std::vector<Arg>& args);
+  void Dispatch(DISPID id, const std::vector<DpmEventArg>& args);
 
   void OnDeviceConnected(LONG n);
   void OnDeviceDisconnected(LONG n);
-  void OnProgress(const Arg& text, LONG a, LONG b);
+  void OnProgress(const DpmEventArg& text, LONG a, LONG b);
   void OnButton(LONG n, LONG button);
   void OnResult(LONG n, HRESULT result);
   void OnDeviceReady(LONG n);
   void OnBarcodeScanned(LONG n);
-  void OnBarcodeStringScanned(LONG n, const Arg& code);
+  void OnBarcodeStringScanned(LONG n, const DpmEventArg& code);
 
   IEventLogTarget* m_pDlg;
   LONG m_nConnectedDevices = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "device/DpmEventArgs.h"
 #include "device/DpmEvents.h"
 #include "device/DpmIds.h"
 #include "platform/automation/Variant.h"
@@ -51,33 +52,21 @@ HRESULT CDeviceEvents::GetTypeInfo(UINT, LCID, ITypeInfo**) { return E_NOTIMPL; 
 
 HRESULT CDeviceEvents::GetIDsOfNames(REFIID, LPOLESTR*, UINT, LCID, DISPID*) { return E_NOTIMPL; }
 
-HRESULT CDeviceEvents::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT*) {
+HRESULT CDeviceEvents::Invoke(DISPID id, REFIID, LCID, WORD, DISPPARAMS* params, VARIANT*, EXCEPINFO*, UINT* argError) {
+  if (id < kFirstDpmEvent || id > kLastDpmEvent) return S_OK;
   if (std::find(m_wanted.begin(), m_wanted.end(), id) == m_wanted.end()) return S_OK;
-  if (!params) return DISP_E_BADPARAMCOUNT;
+  std::vector<DpmEventArg> args;
+  if (HRESULT hr = DecodeDpmEventArgs(DpmEventDescription(id), params, &args, argError); FAILED(hr)) return hr;
   DeviceEvent event;
   event.id = id;
   if (id == DPMEventProgress) {
-    if (HRESULT hr = ReadProgress(*params, &event); FAILED(hr)) return hr;
+    // (text, percent, result)
+    event.text = BstrToUtf8(Bstr(args[0].text).Get());
+    event.percent = args[1].number;
+    event.result = args[2].number;
   } else {
-    if (params->cArgs < 1) return DISP_E_BADPARAMCOUNT;
-    // The device number is the first argument, which stands last.
-    const VARIANT& device = params->rgvarg[params->cArgs - 1];
-    if (device.vt != VT_I4) return DISP_E_TYPEMISMATCH;
-    event.device = device.lVal;
+    event.device = args[0].number;
   }
   m_events.push_back(std::move(event));
-  return S_OK;
-}
-
-// (text, percent, result), which stand in reverse order.
-HRESULT CDeviceEvents::ReadProgress(const DISPPARAMS& params, DeviceEvent* event) {
-  if (params.cArgs != 3) return DISP_E_BADPARAMCOUNT;
-  const VARIANT& text = params.rgvarg[2];
-  const VARIANT& percent = params.rgvarg[1];
-  const VARIANT& result = params.rgvarg[0];
-  if (text.vt != VT_BSTR || percent.vt != VT_I4 || result.vt != VT_I4) return DISP_E_TYPEMISMATCH;
-  event->text = BstrToUtf8(text.bstrVal);
-  event->percent = percent.lVal;
-  event->result = result.lVal;
   return S_OK;
 }

@@ -44,8 +44,6 @@ class CDeviceEvents : public IDispatch {
                  EXCEPINFO* exception, UINT* argError) override;
 
  private:
-  static HRESULT ReadProgress(const DISPPARAMS& params, DeviceEvent* event);
-
   ComPtr<IConnectionPoint> m_point;
   DWORD m_cookie = 0;
   std::vector<DISPID> m_wanted;
