@@ -19,8 +19,6 @@ class CSettingsSnapshot {
 
   const std::vector<SettingEntry>& Entries() const { return m_entries; }
   const SettingEntry* Find(const std::string& key) const;
-  // The recording profiles answer: the DPM4 part is there.
-  bool HasDpm4() const { return m_dpm4; }
 
  private:
   HRESULT ReadSetting(IDPMDeviceSettings* settings, const SettingDescriptor& setting, std::string* failedKey);

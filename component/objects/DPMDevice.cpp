@@ -116,21 +116,17 @@ HRESULT DPMDevice::GetFreeDiskSpace(LONG* space) {
   return S_OK;
 }
 
-HRESULT DPMDevice::GetFirmwareVersion(BSTR* version) {
-  if (!version) return E_POINTER;
-  *version = nullptr;
+HRESULT DPMDevice::GetIdentityText(std::string RecorderIdentity::*field, BSTR* text) const {
+  if (!text) return E_POINTER;
+  *text = nullptr;
   RecorderIdentity identity;
   if (HRESULT hr = LoadIdentity(&identity); FAILED(hr)) return hr;
-  return NewText(identity.firmwareVersion, version);
+  return NewText(identity.*field, text);
 }
 
-HRESULT DPMDevice::GetMACAddress(BSTR* address) {
-  if (!address) return E_POINTER;
-  *address = nullptr;
-  RecorderIdentity identity;
-  if (HRESULT hr = LoadIdentity(&identity); FAILED(hr)) return hr;
-  return NewText(identity.macAddress, address);
-}
+HRESULT DPMDevice::GetFirmwareVersion(BSTR* version) { return GetIdentityText(&RecorderIdentity::firmwareVersion, version); }
+
+HRESULT DPMDevice::GetMACAddress(BSTR* address) { return GetIdentityText(&RecorderIdentity::macAddress, address); }
 
 HRESULT DPMDevice::GetDriveLetter(BSTR* drive) {
   if (!drive) return E_POINTER;
@@ -191,13 +187,7 @@ HRESULT DPMDevice::GetLastButtonEvent(LONG* button) {
   return S_OK;
 }
 
-HRESULT DPMDevice::GetOEMString(BSTR* text) {
-  if (!text) return E_POINTER;
-  *text = nullptr;
-  RecorderIdentity identity;
-  if (HRESULT hr = LoadIdentity(&identity); FAILED(hr)) return hr;
-  return NewText(identity.oemString, text);
-}
+HRESULT DPMDevice::GetOEMString(BSTR* text) { return GetIdentityText(&RecorderIdentity::oemString, text); }
 
 HRESULT DPMDevice::GetBuildNumber(LONG* build) {
   if (!build) return E_POINTER;

@@ -54,6 +54,8 @@ class DPMDevice : public ComObject<DPMDevice, DualInterface<IDPMDevice>> {
   HRESULT CheckConnected() const;
   HRESULT LoadState(RecorderState* state) const;
   HRESULT LoadIdentity(RecorderIdentity* identity) const;
+  // One text of the recorder's identity as a new string (firmware, MAC address, OEM string).
+  HRESULT GetIdentityText(std::string RecorderIdentity::*field, BSTR* text) const;
   HRESULT PutImage(BSTR path, bool welcome);
   RecorderFolder Folder() const { return RecorderFolder(m_link->path); }
   const RecorderModel& Model() const { return *m_link->model; }
