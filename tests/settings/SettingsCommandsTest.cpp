@@ -4,6 +4,7 @@
 
 #include "device/DpmResults.h"
 #include "smartbuttons/SmartButtonSetup.h"
+#include "smartbuttons/SmartButtonsIds.h"
 
 namespace {
 
@@ -296,5 +297,138 @@ TEST_F(SettingsDialogTest, TypedCellReachesTheSettingsObject) {
   ASSERT_FALSE(spy.CallsTo("put_KeywordContentString").empty());
   EXPECT_EQ(spy.CallsTo("put_KeywordContentString").front(), "put_KeywordContentString(2, 4, \"Acme\")");
 }
+
+}  // namespace
+
+namespace {
+
+// What the write-all pass writes, in its order, for a DPM4 recorder with three keywords and two rows
+// that holds only neutral values and "v21" in keyword 2's second row.
+Strings WriteAllPass() {
+  Strings writes = {"put_FileNamePrefixString(\"\")", "put_FileCounter(0)", "put_FileCounterSource(0)",
+                    "put_VoiceActivation(0)", "put_ProtectDevice(0)", "put_DLSButtonEnabled(0)", "put_DeviceBeep(0)",
+                    "put_RecordingMode(0)", "put_DateTimeFormat(0)", "put_Appearance(0)",
+                    "put_MicrophoneSensitivity(0)", "put_FileNamePrefixType(0)", "put_DownloadMode(0)",
+                    "put_DownloadFilter(0)", "put_DeleteFilesAfterDownload(0)", "put_Keyword1String(\"\")"};
+  for (int k = 0; k < 3; ++k) writes.push_back("put_KeywordUsageString(" + std::to_string(k) + ", \"\")");
+  for (int r = 0; r < 2; ++r)
+    for (int k = 0; k < 3; ++k)
+      writes.push_back("put_KeywordContentString(" + std::to_string(k) + ", " + std::to_string(r) + ", \"" +
+                       (k == 2 && r == 1 ? "v21" : "") + "\")");
+  for (const char* put : {"put_RequiredInputType(0)", "put_TotalTimeType(0)", "put_UserStringCount(0)",
+                          "put_DELButtonEnabled(0)", "put_InsertButtonEnabled(0)", "put_EOLButtonEnabled(0)",
+                          "put_LinkKeywords(0)", "put_ScanKeywordsFromBarcode(0)", "put_BarcodeScanButton(0)",
+                          "put_OneFile(0)", "put_RecordNotify(0)", "put_VoiceCommandType(0, 0)", "put_OS(0)",
+                          "put_BarcodeMode(0)", "put_FunctionKey(0)", "put_FourPosSwitch(0)", "put_NoiseReduction(0)",
+                          "put_RecordLevelInd(0)", "put_ProhibitFileAlteration(0)", "put_ProMode(0)",
+                          "put_PlusButtonEnabled(0)", "put_MinusButtonEnabled(0)"})
+    writes.push_back(put);
+  for (const char* flag : {"put_KeywordBarcodeScan", "put_KeywordVoiceCommand", "put_KeywordMandatory"})
+    for (int k = 0; k < 3; ++k) writes.push_back(std::string(flag) + "(" + std::to_string(k) + ", 0)");
+  const Strings record = Dpm4RecordWrites();
+  writes.insert(writes.end(), record.begin(), record.end());
+  return writes;
+}
+
+// The whole pass in order, each write logged under its own name: a failed value keeps its text in an
+// odd form, the mandatory flags log without their prefix, and the smart-button writes are checked here.
+TEST_F(SettingsDialogTest, WriteAllPassWritesEverythingInOrderWithItsLogNames) {
+  ScriptRecorder(27, 3, 2);
+  spy.SetValue("get_KeywordContentString(2, 1)", "v21");
+  spy.SetResult("put_KeywordContentString(2, 1, \"v21\")", E_FAIL);
+  spy.SetResult("put_KeywordMandatory(1, 0)", E_FAIL);
+  spy.SetResult("put_SmartButtonConfiguration(2, 4, 14)", E_FAIL);
+  host.NextOpenFile("/tmp/settings.json");
+  Run([this](CMarnDeviceSettingsDlg& d) {
+    g_smartButtonSetup = SampleRecord();  // loading took the recorder's
+    spy.ClearCalls();
+    Click(d, IDC_EXPORT_SETTINGS);
+    EXPECT_EQ(Messages(d), (Strings{"0 put_KeywordContentString v21)  FAILED --> Error: FAIL",
+                                    "1 KeywordMandatory() FAILED --> Error: FAIL",
+                                    "2 put_SmartButtonConfiguration() FAILED --> Error: FAIL"}));
+  });
+  g_smartButtonSetup = {};
+  Strings writes;
+  for (const std::string& call : spy.Calls()) {
+    if (call.rfind("ExportSettings(", 0) == 0) break;
+    if (call.rfind("put_", 0) == 0 || call.rfind("get_RecordingProfile(", 0) == 0) writes.push_back(call);
+  }
+  EXPECT_EQ(writes, WriteAllPass());
+}
+
+TEST_F(SettingsDialogTest, FailedExportIsShownByNameAndReloadsNothing) {
+  ScriptRecorder(20, 1, 0);
+  spy.SetResult("ExportSettings", dpmCtrlAccessDenied);
+  host.NextOpenFile("/tmp/settings.json");
+  Run([this](CMarnDeviceSettingsDlg& d) {
+    spy.ClearCalls();
+    Click(d, IDC_EXPORT_SETTINGS);
+  });
+  EXPECT_EQ(host.MessageTexts(), Strings{"Error: dpmCtrlAccessDenied"});
+  ASSERT_FALSE(spy.Calls().empty());
+  EXPECT_EQ(spy.Calls().back().rfind("ExportSettings(\"/tmp/settings.json\"", 0), 0u) << spy.Calls().back();
+}
+
+TEST_F(SettingsDialogTest, SuccessfulImportKeepsTheMessageList) {
+  ScriptRecorder();
+  spy.SetResult("put_OS", dpmCtrlNotSupported);
+  host.NextOpenFile("/tmp/office.json");
+  Run([](CMarnDeviceSettingsDlg& d) {
+    Choose(d, IDC_OS, 6);
+    const Strings before = Messages(d);
+    ASSERT_EQ(before.size(), 1u);
+    Click(d, IDC_IMPORT_SETTINGS);
+    EXPECT_EQ(Messages(d), before);
+  });
+}
+
+TEST_F(SettingsDialogTest, JobCounterResetWritesTheCounterOnceAndShowsZero) {
+  ScriptRecorder();
+  spy.SetValue("get_FileCounter", 12);
+  Run([this](CMarnDeviceSettingsDlg& d) {
+    spy.ClearCalls();
+    Click(d, IDC_RESET_JOB_COUNTER);
+    std::string counter;
+    d.GetDlgItemText(IDC_FILE_COUNTER, counter);
+    EXPECT_EQ(counter, "0");
+  });
+  EXPECT_EQ(spy.CallsTo("put_FileCounter"), Strings{"put_FileCounter(0)"});
+}
+
+}  // namespace
+
+namespace {
+
+// The DPM4 dialog opens on the record the settings dialog keeps; OK copies its edits back, Cancel
+// leaves the record as it was.
+class Dpm4Dialog : public SettingsDialogTest, public testing::WithParamInterface<int> {};
+
+TEST_P(Dpm4Dialog, StartsFromTheRecordAndOnlyOkCopiesItBack) {
+  const int end = GetParam();
+  ScriptRecorder(27);
+  int shown = -1;
+  Run([&](CMarnDeviceSettingsDlg& d) {
+    g_smartButtonSetup = SampleRecord();  // loading took the recorder's
+    spy.ClearCalls();
+    QTimer::singleShot(0, [&] {
+      QWidget* nested = QApplication::activeModalWidget();
+      auto* area = nested ? nested->findChild<QComboBox*>(QString::number(IDC_DISPLAY_AREA_1)) : nullptr;
+      if (!area) return;
+      shown = area->currentIndex();
+      area->setCurrentIndex(2);
+      emit area->activated(2);
+      QTest::mouseClick(nested->findChild<QWidget*>(QString::number(end)), Qt::LeftButton);
+    });
+    Click(d, IDC_DPM4_SETTINGS);
+  });
+  const SmartButtonSetup after = g_smartButtonSetup;
+  g_smartButtonSetup = {};
+  EXPECT_EQ(shown, SampleRecord().displayArea[0]);
+  EXPECT_EQ(after.displayArea[0], end == IDOK ? 2 : SampleRecord().displayArea[0]);
+  EXPECT_EQ(after.buttonFunction[2][4], SampleRecord().buttonFunction[2][4]);
+  EXPECT_TRUE(spy.CallsTo("put_DisplayAreaMapping").empty()) << "the record reaches the object only on a commit";
+}
+
+INSTANTIATE_TEST_SUITE_P(OkAndCancel, Dpm4Dialog, testing::Values(IDOK, IDCANCEL));
 
 }  // namespace

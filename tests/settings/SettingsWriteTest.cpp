@@ -225,3 +225,45 @@ TEST_F(SettingsDialogTest, EnterInThePrefixFieldClosesTheDialogCleanly) {
 }
 
 }  // namespace
+
+namespace {
+
+// Leaving a field writes it: the number fields every time, the keyword-1 text only when it changed.
+// The fields are hidden, so the focus loss is the notification a user's action would send.
+struct FocusRow {
+  int id;
+  std::string put;
+  Strings untouched;  // the writes of leaving the field as loaded
+  std::string text;   // what the field then holds
+  std::string typed;  // and the write of leaving it
+};
+class FocusLoss : public SettingsDialogTest, public testing::WithParamInterface<FocusRow> {};
+
+TEST_P(FocusLoss, LeavingTheFieldWritesItsValue) {
+  const FocusRow& row = GetParam();
+  ScriptRecorder();
+  spy.SetValue("get_DownloadMode", 1);
+  spy.SetValue("get_DownloadFilter", 1);
+  spy.SetValue("get_UserStringCount", 1);
+  spy.SetValue("get_Keyword1String", "K");
+  Run([this, &row](CMarnDeviceSettingsDlg& d) {
+    spy.ClearCalls();
+    Notify(d, row.id, EN_KILLFOCUS);
+    EXPECT_EQ(spy.CallsTo(row.put), row.untouched);
+    spy.ClearCalls();
+    d.SetDlgItemText(row.id, row.text);
+    Notify(d, row.id, EN_KILLFOCUS);
+    EXPECT_EQ(spy.CallsTo(row.put), Strings{row.typed});
+  });
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    NumberAndTextFields, FocusLoss,
+    testing::Values(
+        FocusRow{IDC_DOWNLOAD_MODE, "put_DownloadMode", {"put_DownloadMode(1)"}, "2", "put_DownloadMode(2)"},
+        FocusRow{IDC_DOWNLOAD_FILTER, "put_DownloadFilter", {"put_DownloadFilter(1)"}, "3", "put_DownloadFilter(3)"},
+        FocusRow{IDC_USER_STRING_COUNT, "put_UserStringCount", {"put_UserStringCount(1)"}, "4",
+                 "put_UserStringCount(4)"},
+        FocusRow{IDC_KEYWORD1_STRING, "put_Keyword1String", {}, "K2", "put_Keyword1String(\"K2\")"}));
+
+}  // namespace
