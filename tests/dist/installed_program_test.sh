@@ -50,6 +50,9 @@ run_installed QUORVEL_RECORDERS="$work/recorders" "$prefix/bin/quorvelctl" list 
   fail "the installed quorvelctl found no component or recorder: $(cat "$work/list.txt")"
 grep -q "^ExecStart=$prefix/bin/quorvelctl watch " "$prefix/lib/systemd/user/quorvelctl-watch.service" ||
   fail "the watch unit does not run $prefix/bin/quorvelctl"
+for completion in bash-completion/completions/quorvelctl zsh/site-functions/_quorvelctl fish/vendor_completions.d/quorvelctl.fish; do
+  [[ -f $prefix/share/$completion ]] || fail "share/$completion is not installed"
+done
 
 run_installed QUORVEL_UI_SHOWN_FD=1 LD_DEBUG=libs timeout 60 "$prefix/bin/quorvel" \
   >"$work/quorvel.out" 2>"$work/quorvel.err" || fail "quorvel exited with $?"
