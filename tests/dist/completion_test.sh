@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # SPDX-License-Identifier: GPL-3.0-or-later
 # Drives the bash completions of quorvelctl and dpmrecorder as bash-completion does on Tab, over
-# simulated recorders in folders of the test's own; zsh and fish check their files' syntax.
+# simulated recorders in folders of the test's own; fish answers a few of the same through its own
+# completer, and zsh reads its files.
 # Usage: completion_test.sh BIN_DIR COMPLETION_DIR WORK_DIR
 set -uo pipefail
 bin=$(realpath "$1")
@@ -65,11 +66,21 @@ expect "dpmrecorder put desk $work/files/d" "$work/files/dict.DSS"
 QUORVEL_RECORDERS=$work/empty expect "quorvelctl time -d " ""
 [[ ! -e $work/empty || -z $(ls -A "$work/empty") ]] || { echo "FAILED: completing made a recorder" >&2; failed=1; }
 
-# zsh's and fish's own parsers read theirs.
+# fish answers the same questions through complete -C; zsh's parser reads its files.
+fish_expect() {
+  local got
+  got=$(fish -c "source '$completions/$1.fish'; complete -C '$2'" | cut -f1 | sort | paste -sd ' ')
+  [[ $got == "$3" ]] || { echo "FAILED: fish: '$2' offers [$got], expected [$3]" >&2; failed=1; }
+}
+fish_expect quorvelctl "quorvelctl show -d " "0 1"
+fish_expect quorvelctl "quorvelctl diff @" "@0 @1"
+fish_expect quorvelctl "quorvelctl format --" "--device --help --json --yes"
+fish_expect dpmrecorder "dpmrecorder press " "desk ward"
+fish_expect dpmrecorder "dpmrecorder scanner ward " "attach detach"
 for tool in quorvelctl dpmrecorder; do
   zsh -n "$completions/_$tool" || { echo "FAILED: zsh cannot read _$tool" >&2; failed=1; }
   fish --no-execute "$completions/$tool.fish" || { echo "FAILED: fish cannot read $tool.fish" >&2; failed=1; }
 done
 [[ $(complete -p quorvelctl) == "complete -F _quorvelctl quorvelctl" ]] || { echo "FAILED: complete -p quorvelctl" >&2; failed=1; }
-[[ $failed -eq 0 ]] && echo "bash completion: ok"
+[[ $failed -eq 0 ]] && echo "completions: ok"
 exit $failed
