@@ -13,10 +13,21 @@ struct IDPMDeviceSettings;
 struct IDPMFileInfo;
 struct IDPMFileList;
 
+// Initialize's flags. The program passes 0: on a machine without any recorder the session makes the
+// embedded default one, so that the program works out of the box.
+enum DpmSessionFlags : LONG {
+  // For a tool that must not change what it looks at: the session makes no recorder.
+  dpmSessionNoDefaultRecorder = 0x1,
+  // SetDeviceSettings checks a settings object exactly as a commit does and stores nothing: the
+  // answer a dry run reports.
+  dpmSessionCheckCommitsOnly = 0x2,
+};
+
 struct IDPMControl : IDispatch {
   static constexpr IID kIid = IID_IDPMControl;
 
-  // Starts the device session; the program passes 0. May be called again.
+  // Starts the device session with DpmSessionFlags (the program passes 0); an unknown flag gives
+  // E_INVALIDARG. May be called again; the first call's flags hold until Deinitialize.
   virtual HRESULT Initialize(LONG flags) = 0;
   virtual HRESULT Deinitialize() = 0;
   // 0 disconnected, 1 connected, 2 ready.

@@ -20,5 +20,10 @@ set(CPACK_DEBIAN_PACKAGE_HOMEPAGE ${QUORVEL_PROJECT_URL})
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS_PRIVATE_DIRS ${CMAKE_BINARY_DIR}/bin)
 set(CPACK_DEBIAN_PACKAGE_GENERATE_SHLIBS OFF)
+# Wayland sessions need Qt's platform plugin there; the dialogs are laid out for these fonts.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS "qt6-wayland, fonts-liberation")
+# CPack calls ldconfig from the maintainer scripts for any library under /usr/lib, but ours are
+# private (found through their run path): the scripts go again once the package is built.
+set(CPACK_POST_BUILD_SCRIPTS ${CMAKE_CURRENT_SOURCE_DIR}/DropLdconfigScripts.cmake)
 
 include(CPack)

@@ -31,7 +31,8 @@ ExitCode CApplyCommand::Run(CCommandContext& context) {
     if (HRESULT hr = context.Session().DeviceCount(&count); FAILED(hr)) return console.Failure("apply", hr);
     if (count == 0) return console.Failure("apply", dpmCtrlNoDeviceConnected);
   }
-  const bool dryRun = (line.given & kOptDryRun) != 0;
+  // A dry run goes the real run's way; its session has the component check the commit instead.
+  const bool dryRun = context.Session().ChecksCommitsOnly();
   nlohmann::json reports = nlohmann::json::array();
   bool anyFailed = false;
   // One recorder's refusal leaves the others to go on.
@@ -41,13 +42,13 @@ ExitCode CApplyCommand::Run(CCommandContext& context) {
     if (FAILED(hr) && !all) return console.Failure("recorder " + std::to_string(index), hr);
     const ApplyReport report = FAILED(hr) ? Unreachable(index, hr) : applier.Apply(device.Get(), index, dryRun);
     anyFailed = anyFailed || FAILED(report.result);
-    if (FAILED(report.result)) console.Failure(report.recorder.Label(), report.result);
+    // The report is the result, refusals included: each recorder's heading, then its changes.
     if (console.Json()) {
       reports.push_back(report.Json());
       continue;
     }
-    for (const std::string& change : report.changes) console.Line("  " + change);
     console.Line(report.Summary());
+    for (const std::string& change : report.changes) console.Line("  " + change);
   }
   if (console.Json()) console.Document({{"file", file.label}, {"dryRun", dryRun}, {"recorders", reports}});
   return anyFailed ? kExitDifference : kExitDone;

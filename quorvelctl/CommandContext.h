@@ -8,7 +8,8 @@
 
 class CCommandContext {
  public:
-  explicit CCommandContext(const CommandLine& line) : m_line(line), m_console((line.given & kOptJson) != 0) {}
+  explicit CCommandContext(const CommandLine& line)
+      : m_line(line), m_console((line.given & kOptJson) != 0), m_session((line.given & kOptDryRun) != 0) {}
   CCommandContext(const CCommandContext&) = delete;
   CCommandContext& operator=(const CCommandContext&) = delete;
 

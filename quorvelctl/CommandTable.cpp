@@ -18,8 +18,8 @@ constexpr unsigned kD = kOptDevice;
 
 constexpr std::array<CommandEntry, 15> kCommands{{
     {"list", "list [--json]",
-     "Lists the connected recorders: number, model, MAC address, firmware.\n"
-     "Exit 3 when there is none.",
+     "Lists the connected recorders: number, name, model, MAC address, firmware.\n"
+     "Exit 3 when there is none; like every command that only reads, it never makes a recorder.",
      kJ, 0, 0, CRecorderCommands::List},
     {"show", "show [FILE | -d N] [--json]",
      "Shows every setting of recorder N (default 0), or of a settings file, by its name as `set` takes it,\n"
@@ -58,8 +58,9 @@ constexpr std::array<CommandEntry, 15> kCommands{{
     {"apply", "apply FILE (-d N | --all) [--dry-run] [--json]",
      "Writes the settings file FILE to recorder N or to every connected recorder. For each it prints what\n"
      "changes (NAME: now | from the file), then commits the whole file or nothing, and ends with a summary\n"
-     "line. One recorder's refusal does not stop the others. --dry-run only shows what would change.\n"
-     "Exit 1 when any recorder refused.",
+     "line. One recorder's refusal does not stop the others. --dry-run has the component check the\n"
+     "file against each recorder without writing it: the same changes, refusals and exit code as the\n"
+     "real run, and nothing changed. Exit 1 when any recorder refused.",
      kJ | kD | kOptAll | kOptDryRun, 1, 1, CApplyCommand::Run},
     {"watch", "watch --apply FILE [--json]",
      "Stays running and writes FILE to every recorder connected now and to each one that connects later,\n"
@@ -86,17 +87,20 @@ constexpr std::array<CommandEntry, 15> kCommands{{
      "Converts the dictation FILE to a PCM WAV file OUT.wav: --format 0 16 kHz (the default), 1 8 kHz,\n"
      "16-bit mono. OUT.wav must not exist yet; an existing folder (or a name ending in '/', which must\n"
      "be one) gets the WAV named after FILE. On a terminal a progress bar runs on stderr. Ctrl-C\n"
-     "(SIGINT), SIGTERM or a hang-up cancels it and leaves no OUT.wav (exit 1, dpmCtrlOperationCancelled).\n"
+     "(SIGINT), SIGTERM or a hang-up (SIGHUP) cancels it and leaves no OUT.wav (exit 1,\n"
+     "dpmCtrlOperationCancelled).\n"
      "Exit 1 when FILE is missing or the component refuses.",
      kJ | kOptFormat, 2, 2, CFileTaskCommand::Convert},
     {"copy", "copy FILE DIR [--json]",
      "Copies the dictation FILE, with its companion file and instruction file, into the folder DIR,\n"
-     "where no file of that name may exist yet. Progress and cancelling as for convert; a cancelled copy\n"
-     "leaves nothing in DIR. Exit 1 when FILE is missing, DIR is not a folder or the component refuses.",
+     "where no file of that name may exist yet. Progress and cancelling (SIGINT, SIGTERM, SIGHUP) as for\n"
+     "convert; a cancelled copy leaves nothing in DIR. Exit 1 when FILE is missing, DIR is not a folder\n"
+     "or the component refuses.",
      kJ, 2, 2, CFileTaskCommand::Copy},
     {"move", "move FILE DIR [--json]",
      "Moves the dictation FILE, with its companion file and instruction file, into the folder DIR.\n"
-     "As copy; the source is removed only once the whole dictation is in DIR.",
+     "As copy, cancelling (SIGINT, SIGTERM, SIGHUP) included; the source is removed only once the whole\n"
+     "dictation is in DIR.",
      kJ, 2, 2, CFileTaskCommand::Move},
 }};
 
@@ -127,6 +131,7 @@ constexpr std::string_view kProgramHelp =
     "  -d, --device N   the recorder numbered N in list (default 0)\n"
     "  --json           print one JSON document (watch: one per line) instead of text\n"
     "  -h, --help       this help; `quorvelctl COMMAND --help` for a command's\n"
+    "  --version        the program's name and version\n"
     "\n"
     "exit codes:\n"
     "  0  done\n"

@@ -4,7 +4,7 @@
 #include <nlohmann/json.hpp>
 
 #include "device/DpmResults.h"
-#include "device/ResultNames.h"
+#include "quorvelctl/ResultText.h"
 
 void CConsole::Line(const std::string& text) const {
   std::fputs(text.c_str(), stdout);
@@ -22,7 +22,12 @@ void CConsole::OrderedDocument(const nlohmann::ordered_json& document) const {
 }
 
 ExitCode CConsole::Failure(const std::string& context, HRESULT code) const {
-  Error(context + ": " + GetResultName(code));
+  Error(context + ": " + CResultText::Of(code));
+  return ExitFor(code);
+}
+
+ExitCode CConsole::ExitFor(HRESULT code) {
+  if (SUCCEEDED(code)) return kExitDone;
   return code == dpmCtrlNoDeviceConnected ? kExitNoDevice : kExitDifference;
 }
 

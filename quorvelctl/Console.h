@@ -18,6 +18,8 @@ class CConsole {
   void OrderedDocument(const nlohmann::ordered_json& document) const;
   // "quorvelctl: <context>: <code name>"; the exit code the failure calls for.
   ExitCode Failure(const std::string& context, HRESULT code) const;
+  // What a command that failed with this code exits with.
+  static ExitCode ExitFor(HRESULT code);
   ExitCode Usage(const std::string& message) const;
   void Error(const std::string& message) const;
 

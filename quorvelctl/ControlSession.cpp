@@ -22,7 +22,8 @@ HRESULT CControlSession::Create() {
 HRESULT CControlSession::Start() {
   if (m_started) return S_OK;
   if (!m_control) return E_POINTER;
-  const HRESULT hr = m_control->Initialize(0);
+  const LONG flags = dpmSessionNoDefaultRecorder | (m_checkCommitsOnly ? dpmSessionCheckCommitsOnly : 0);
+  const HRESULT hr = m_control->Initialize(flags);
   m_started = SUCCEEDED(hr);
   return hr;
 }

@@ -3,7 +3,7 @@
 #include <array>
 
 #include "device/DpmValueNames.h"
-#include "device/ResultNames.h"
+#include "quorvelctl/ResultText.h"
 #include "platform/automation/ComPtr.h"
 #include "platform/automation/SafeArray.h"
 #include "platform/automation/Variant.h"
@@ -83,7 +83,7 @@ class PropertyReader {
                                                  : property.value.dump(-1, ' ', false,
                                                                        nlohmann::ordered_json::error_handler_t::replace);
     } else {
-      property.text = "(" + GetResultName(hr) + ")";
+      property.text = "(" + CResultText::Of(hr) + ")";
     }
     m_properties.push_back(std::move(property));
   }
@@ -147,7 +147,7 @@ nlohmann::ordered_json CDictationProperties::Json(const std::vector<DictationPro
   nlohmann::ordered_json unreadable = nlohmann::ordered_json::object();
   for (const DictationProperty& property : properties) {
     if (SUCCEEDED(property.result)) document[property.name] = property.value;
-    else unreadable[property.name] = GetResultName(property.result);
+    else unreadable[property.name] = CResultText::Of(property.result);
   }
   if (!unreadable.empty()) document["unreadable"] = unreadable;
   return document;

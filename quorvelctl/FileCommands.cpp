@@ -6,7 +6,7 @@
 #include "device/IDPMControl.h"
 #include "device/IDPMFileInfo.h"
 #include "device/IDPMFileList.h"
-#include "device/ResultNames.h"
+#include "quorvelctl/ResultText.h"
 #include "quorvelctl/DictationProperties.h"
 #include "quorvelctl/RecorderInfo.h"
 #include "quorvelctl/TextCodec.h"
@@ -74,7 +74,7 @@ struct ListedDictation {
   }
 
   nlohmann::ordered_json Json() const {
-    if (FAILED(result)) return {{"name", name}, {"error", GetResultName(result)}};
+    if (FAILED(result)) return {{"name", name}, {"error", CResultText::Of(result)}};
     return {{"name", name}, {"author", author}, {"lengthMs", lengthMs}, {"recordingStart", start},
             {"recordingEnd", end}};
   }

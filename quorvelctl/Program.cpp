@@ -51,7 +51,7 @@ int CProgram::Run(const std::vector<std::string>& words) {
   }
   CCommandContext context(line);
   if (HRESULT hr = context.Session().Create(); FAILED(hr)) {
-    context.Console().Failure("no device-control component registered", hr);
+    context.Console().Failure("creating the device-control component", hr);
     return kExitNoDevice;
   }
   try {

@@ -17,7 +17,8 @@ ExitCode CRecorderCommands::List(CCommandContext& context) {
     const HRESULT read = FAILED(hr) ? hr : RecorderInfo::Read(device.Get(), index, &info);
     if (FAILED(read)) return console.Failure("recorder " + std::to_string(index), read);
     recorders.push_back(info.Json());
-    lines.push_back(std::to_string(index) + "\t" + info.model + "\t" + info.macAddress + "\t" + info.firmware);
+    lines.push_back(std::to_string(index) + "\t" + info.name + "\t" + info.model + "\t" + info.macAddress + "\t" +
+                    info.firmware);
   }
   if (recorders.empty()) return console.Failure("list", dpmCtrlNoDeviceConnected);
   if (console.Json()) {

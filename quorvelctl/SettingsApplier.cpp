@@ -2,7 +2,7 @@
 
 #include <nlohmann/json.hpp>
 
-#include "device/ResultNames.h"
+#include "quorvelctl/ResultText.h"
 
 namespace {
 constexpr const char* kWriteStep = "writing the settings";
@@ -38,7 +38,7 @@ ApplyReport CSettingsApplier::Apply(IDPMDevice* device, LONG index, bool dryRun)
     report.changes.push_back(CSettingsDiff::Line(difference));
     report.changesJson.push_back(CSettingsDiff::Json(difference, "recorder", "file"));
   }
-  if (dryRun) return report;
+  // In a dry run the session's component checks the commit and stores nothing.
   report.result = device->SetDeviceSettings(m_reference.Get());
   if (FAILED(report.result)) report.failedStep = kWriteStep;
   return report;
@@ -47,8 +47,9 @@ ApplyReport CSettingsApplier::Apply(IDPMDevice* device, LONG index, bool dryRun)
 std::string ApplyReport::Summary() const {
   const std::string count = std::to_string(changes.size()) + " setting(s)";
   if (FAILED(result)) {
-    return recorder.Label() + (Refused() ? ": refused" : ": failed") + " (" + failedStep + ": " + GetResultName(result) +
-           "), nothing changed";
+    const std::string why = " (" + failedStep + ": " + CResultText::Of(result) + ")";
+    if (dryRun) return recorder.Label() + (Refused() ? ": would be refused" : ": would fail") + why;
+    return recorder.Label() + (Refused() ? ": refused" : ": failed") + why + ", nothing changed";
   }
   if (dryRun) return recorder.Label() + ": would change " + count;
   return recorder.Label() + (changes.empty() ? ": unchanged" : ": updated, " + count + " changed");
@@ -57,6 +58,6 @@ std::string ApplyReport::Summary() const {
 nlohmann::json ApplyReport::Json() const {
   const char* status = FAILED(result) ? (Refused() ? "refused" : "failed") : dryRun ? "dry-run" : changes.empty() ? "unchanged" : "updated";
   nlohmann::json json{{"recorder", recorder.Json()}, {"status", status}, {"changes", changesJson}};
-  if (FAILED(result)) json["result"] = GetResultName(result);
+  if (FAILED(result)) json["result"] = CResultText::Of(result);
   return json;
 }

@@ -31,6 +31,7 @@ class CSettingsApplier {
   // The reference object and its snapshot, read once (Read's code on failure).
   HRESULT Load(IDPMDeviceSettings* reference);
 
+  // dryRun: the device belongs to a session that checks commits only; the report reads "would".
   ApplyReport Apply(IDPMDevice* device, LONG index, bool dryRun) const;
 
  private:

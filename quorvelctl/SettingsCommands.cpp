@@ -81,13 +81,13 @@ ExitCode CSettingsCommands::Import(CCommandContext& context) {
   CSettingsApplier applier;
   if (HRESULT hr = applier.Load(file.settings.Get()); FAILED(hr)) return context.Console().Failure(file.label, hr);
   const ApplyReport report = applier.Apply(device.Get(), context.Line().device, false);
+  // The summary names a refusal and its code: said once, on stdout with the rest of the report.
   if (context.Console().Json()) {
     context.Console().Document(report.Json());
   } else {
     context.Console().Line(report.Summary());
   }
-  if (FAILED(report.result)) return context.Console().Failure("importing " + file.label, report.result);
-  return kExitDone;
+  return CConsole::ExitFor(report.result);
 }
 
 ExitCode CSettingsCommands::Diff(CCommandContext& context) {

@@ -131,7 +131,6 @@ void CWatchCommand::Log(const ApplyReport& report) const {
     line["time"] = UtcNow();
     console.Document(line);
   } else {
-    console.Line(UtcNow() + " " + report.Summary());
+    console.Line(UtcNow() + " " + report.Summary());  // a refusal with its code, said once
   }
-  if (FAILED(report.result)) console.Failure(report.recorder.Label(), report.result);
 }

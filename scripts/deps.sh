@@ -11,6 +11,9 @@ dev_pkgs=(imagemagick clang libclang-rt-14-dev x11-utils vncsnapshot)
 
 # The manual pages and icon rendered, the desktop files validated, the package's dependencies found.
 build_pkgs+=(scdoc librsvg2-bin desktop-file-utils appstream man-db dpkg-dev file)
+# The package checked by Debian's own checker, the shell completions driven or parsed by their shells,
+# and the Ansible role run against a scratch prefix.
+build_pkgs+=(lintian bash-completion zsh fish ansible-core)
 want=("${build_pkgs[@]}")
 case "${1:-build}" in
   build) ;;

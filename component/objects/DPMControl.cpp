@@ -28,7 +28,8 @@ DPMControl::~DPMControl() {
 
 HRESULT DPMControl::Initialize(LONG flags) {
   if (!m_events->Dispatcher()) return CO_E_NOTINITIALIZED;  // made outside an apartment: no events
-  return m_session->Initialize();
+  if (flags & ~(dpmSessionNoDefaultRecorder | dpmSessionCheckCommitsOnly)) return E_INVALIDARG;
+  return m_session->Initialize(flags);
 }
 
 HRESULT DPMControl::Deinitialize() { return m_session->Deinitialize(); }

@@ -71,6 +71,7 @@ HRESULT DPMDevice::SetDeviceSettings(IDPMDeviceSettings* settings) {
   committed.macAddress.assign(identity.macAddress.begin(), identity.macAddress.end());
   committed.firmwareVersion.assign(identity.firmwareVersion.begin(), identity.firmwareVersion.end());
   if (HRESULT hr = ValidateSettings(Model(), committed); FAILED(hr)) return hr;
+  if (m_link->checkCommitsOnly) return S_OK;
   return Folder().StoreSettings(committed);
 }
 

@@ -9,6 +9,7 @@ struct RecorderLink {
   std::string path;
   const RecorderModel* model;  // null while its identity is damaged: connected, not ready
   HRESULT status = S_OK;
+  bool checkCommitsOnly = false;  // a dry run's session: commits are checked, never stored
 
   bool Ready() const { return model != nullptr; }
 };

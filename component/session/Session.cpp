@@ -9,6 +9,7 @@
 #include "component/recorders/RecordersRoot.h"
 #include "device/DpmEvents.h"
 #include "device/DpmResults.h"
+#include "device/IDPMControl.h"
 
 namespace {
 
@@ -22,10 +23,11 @@ std::u16string Widen(const std::string& text) { return std::u16string(text.begin
 
 Session::~Session() { StopWatching(); }
 
-HRESULT Session::Initialize() {
+HRESULT Session::Initialize(LONG flags) {
   if (m_initialized) return S_OK;
   m_root = RecordersRoot();
-  if (AllRecorderFolders(m_root).empty()) {
+  m_checkCommitsOnly = (flags & dpmSessionCheckCommitsOnly) != 0;
+  if (!(flags & dpmSessionNoDefaultRecorder) && AllRecorderFolders(m_root).empty()) {
     if (HRESULT hr = RecorderFolder::Create(m_root, DefaultRecorderModel(), {}, nullptr); FAILED(hr)) return hr;
   }
   m_initialized = true;
@@ -83,7 +85,7 @@ void Session::Connect(const std::string& path) {
   RecorderIdentity identity;
   const RecorderModel* model =
       SUCCEEDED(RecorderFolder(path).LoadIdentity(&identity)) ? FindRecorderModel(identity.deviceType) : nullptr;
-  auto link = std::make_shared<RecorderLink>(RecorderLink{path, model, S_OK});
+  auto link = std::make_shared<RecorderLink>(RecorderLink{path, model, S_OK, m_checkCommitsOnly});
   RecorderFolder(path).Tidy();
   RecorderFolder(path).TakeRequests();  // what was asked before the recorder was ours is stale
   m_links.push_back(link);

@@ -3,7 +3,7 @@
 // and the events that follow. Runs on the apartment thread.
 //
 // Initialize finds the recorders present (making the embedded default DPM4_8200 when the recorders
-// folder holds no recorder at all, not even a damaged one) and reports each with a connect and a ready
+// folder holds no recorder at all, not even a damaged one, unless the caller asked for none) and reports each with a connect and a ready
 // event. A recorder whose identity is damaged is connected but not ready: it gets no ready event, and
 // GetDevice refuses it (dpmCtrlDeviceNotReady) until its identity is whole again. While the session
 // runs, a recorder folder that appears or disappears gives a connect (and ready) or a disconnect event,
@@ -23,7 +23,8 @@ class Session {
   Session& operator=(const Session&) = delete;
   ~Session();
 
-  HRESULT Initialize();
+  // flags: DpmSessionFlags, checked by the caller.
+  HRESULT Initialize(LONG flags);
   HRESULT Deinitialize();
   bool IsInitialized() const { return m_initialized; }
   // Of the first recorder, the one a program works with: 0 disconnected, 1 connected, 2 ready.
@@ -48,6 +49,7 @@ class Session {
   std::shared_ptr<EventChannel> m_events;
   std::string m_root;
   bool m_initialized = false;
+  bool m_checkCommitsOnly = false;
   std::vector<std::shared_ptr<RecorderLink>> m_links;
   int m_inotify = -1;
   unsigned m_watch = 0;

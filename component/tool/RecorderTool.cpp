@@ -16,6 +16,7 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: dpmrecorder [--root FOLDER] COMMAND [ARGUMENTS]\n"
+    "       dpmrecorder --version\n"
     "\n"
     "Simulated DPM recorders live in FOLDER (default: $QUORVEL_RECORDERS, else\n"
     "$XDG_DATA_HOME/quorvel/recorders, else ~/.local/share/quorvel/recorders).\n"

@@ -47,6 +47,37 @@ TEST_F(ComponentTest, InitializeMakesTheDefaultRecorderAndReportsItOnlyWhilePump
   EXPECT_EQ(sink.events.size(), 2u);
 }
 
+TEST_F(ComponentTest, ASessionWithoutDefaultMakesNoRecorderAndUnknownFlagsAreRefused) {
+  EXPECT_EQ(control->Initialize(0x4), E_INVALIDARG);
+  ASSERT_EQ(control->Initialize(dpmSessionNoDefaultRecorder), S_OK);
+  Pump();
+  EXPECT_TRUE(sink.events.empty());
+  EXPECT_TRUE(AllRecorderFolders(Recorders()).empty());
+  ComPtr<IDPMDevice> none;
+  EXPECT_EQ(control->GetDevice(0, none.ReleaseAndGetAddressOf()), dpmCtrlNoDeviceConnected);
+}
+
+// A dry run's session answers a commit exactly as a real one, and stores nothing.
+TEST_F(ComponentTest, ACheckingSessionAnswersCommitsAndStoresNothing) {
+  ASSERT_EQ(Tool("add DPM4_8200 desk"), 0);
+  ASSERT_EQ(Tool("add DPM4_8000 other"), 0);
+  ASSERT_EQ(control->Initialize(dpmSessionCheckCommitsOnly), S_OK);
+  const std::string committed = ReadText(Recorders() + "/desk/settings.json");
+  ComPtr<IDPMDevice> desk = Device(0), other = Device(1);
+  LONG type = 0;
+  ASSERT_EQ(desk->GetDeviceType(&type), S_OK);
+  if (type != 27) std::swap(desk, other);
+  ComPtr<IDPMDeviceSettings> settings = SettingsOf(desk.Get());
+  VARIANT_BOOL before = VARIANT_FALSE, after = VARIANT_FALSE;
+  ASSERT_EQ(settings->get_DeviceBeep(&before), S_OK);
+  ASSERT_EQ(settings->put_DeviceBeep(before ? VARIANT_FALSE : VARIANT_TRUE), S_OK);
+  EXPECT_EQ(desk->SetDeviceSettings(settings.Get()), S_OK);
+  EXPECT_EQ(other->SetDeviceSettings(settings.Get()), dpmCtrlNotSupported);
+  EXPECT_EQ(ReadText(Recorders() + "/desk/settings.json"), committed);
+  EXPECT_EQ(SettingsOf(desk.Get())->get_DeviceBeep(&after), S_OK);
+  EXPECT_EQ(after, before);
+}
+
 TEST_F(ComponentTest, PresentRecordersAreReportedInsteadOfTheDefault) {
   ASSERT_EQ(Tool("add DPM_9450_00 first"), 0);
   ASSERT_EQ(Tool("add 20 second"), 0);

@@ -44,8 +44,15 @@ run_installed() {
 }
 run_installed "$prefix/bin/dpmrecorder" models >"$work/models.txt" || fail "the installed dpmrecorder does not run"
 grep -q DPM4_8500 "$work/models.txt" || fail "dpmrecorder models lists no DPM4_8500"
-run_installed "$prefix/bin/quorvelctl" list >"$work/list.txt" 2>&1 ||
+# quorvelctl makes no recorder (exit 3 for none) but must reach the component.
+run_installed QUORVEL_RECORDERS="$work/recorders" "$prefix/bin/dpmrecorder" add DPM4_8200 desk >/dev/null
+run_installed QUORVEL_RECORDERS="$work/recorders" "$prefix/bin/quorvelctl" list >"$work/list.txt" 2>&1 ||
   fail "the installed quorvelctl found no component or recorder: $(cat "$work/list.txt")"
+grep -q "^ExecStart=$prefix/bin/quorvelctl watch " "$prefix/lib/systemd/user/quorvelctl-watch.service" ||
+  fail "the watch unit does not run $prefix/bin/quorvelctl"
+for completion in bash-completion/completions/quorvelctl zsh/site-functions/_quorvelctl fish/vendor_completions.d/quorvelctl.fish; do
+  [[ -f $prefix/share/$completion ]] || fail "share/$completion is not installed"
+done
 
 run_installed QUORVEL_UI_SHOWN_FD=1 LD_DEBUG=libs timeout 60 "$prefix/bin/quorvel" \
   >"$work/quorvel.out" 2>"$work/quorvel.err" || fail "quorvel exited with $?"

@@ -1,5 +1,6 @@
 #!/usr/bin/env bash
-# Checks the built Debian package: its declared dependencies and contents, then (as root) installs it
+# Checks the built Debian package: Debian's own checker (lintian) finds no error and no warning; its
+# declared dependencies and contents, then (as root) installs it
 # with dpkg into a fresh root, runs the installed program there as if that root were the system's
 # /usr, and removes the package again, which must leave nothing behind.
 # Usage: package_test.sh BUILD_DIR WORK_DIR
@@ -16,6 +17,8 @@ debs=("$build"/quorvel_*.deb)
 [[ ${#debs[@]} -eq 1 ]] || fail "expected one package in $build, found ${#debs[@]}"
 deb=${debs[0]}
 
+lint=$(lintian --fail-on error,warning "$deb" 2>&1) || fail "lintian: $lint"
+
 depends=$(dpkg-deb --field "$deb" Depends)
 for needed in libc6 libstdc++6 libqt6widgets6 libqt6gui6 libqt6core6; do
   [[ $depends == *"$needed "* || $depends == *"$needed," || $depends == *"$needed" ]] ||
@@ -26,13 +29,19 @@ for needed in libavcodec libavformat libswresample; do
   [[ $depends == *"$needed"[0-9]* ]] || fail "Depends lacks $needed: $depends"
 done
 
+recommends=$(dpkg-deb --field "$deb" Recommends)
+[[ $recommends == "qt6-wayland, fonts-liberation" ]] || fail "Recommends: $recommends"
+
 contents=$(dpkg-deb --contents "$deb")
 for path in ./usr/bin/quorvel ./usr/bin/dpmrecorder ./usr/bin/quorvelctl ./usr/lib/quorvel/DPMCtrl.so ./usr/lib/quorvel/DPMConvert.so \
             ./usr/lib/quorvel/libquorvel_automation.so "./usr/lib/quorvel/registry/classes/$class" \
             ./usr/share/applications/quorvel.desktop ./usr/share/icons/hicolor/scalable/apps/quorvel.svg \
             ./usr/share/icons/hicolor/48x48/apps/quorvel.png ./usr/share/metainfo/com.selvarin.quorvel.metainfo.xml \
             ./usr/share/man/man1/quorvel.1.gz ./usr/share/man/man1/dpmrecorder.1.gz \
-            ./usr/share/man/man1/quorvelctl.1.gz; do
+            ./usr/share/man/man1/quorvelctl.1.gz ./usr/share/doc/quorvel/copyright ./usr/share/doc/quorvel/changelog.gz \
+            ./usr/share/bash-completion/completions/quorvelctl ./usr/share/bash-completion/completions/dpmrecorder \
+            ./usr/share/zsh/vendor-completions/_quorvelctl ./usr/share/fish/vendor_completions.d/quorvelctl.fish \
+            ./usr/lib/systemd/user/quorvelctl-watch.service; do
   grep -q " $path\( ->\|$\)" <<<"$contents" || fail "the package lacks $path"
 done
 if grep -E '^[^ ]+ [^r]' <<<"$contents" | grep -q .; then
@@ -40,6 +49,8 @@ if grep -E '^[^ ]+ [^r]' <<<"$contents" | grep -q .; then
 fi
 dpkg-deb --fsys-tarfile "$deb" | tar -xO "./usr/lib/quorvel/registry/classes/$class" |
   grep -qx "module=/usr/lib/quorvel/DPMCtrl.so" || fail "the class entry does not name /usr/lib/quorvel/DPMCtrl.so"
+dpkg-deb --fsys-tarfile "$deb" | tar -xO ./usr/lib/systemd/user/quorvelctl-watch.service |
+  grep -q "^ExecStart=/usr/bin/quorvelctl watch " || fail "the watch unit does not run /usr/bin/quorvelctl"
 
 if [[ $(id -u) -ne 0 ]]; then
   echo "package contents: ok (installing it into a fresh root needs root: skipped)"
@@ -50,8 +61,7 @@ root=$work/root
 rm -rf "$work"
 mkdir -p "$root/var/lib/dpkg/info" "$root/var/lib/dpkg/updates" "$work/home"
 touch "$root/var/lib/dpkg/status"
-# The fresh root has no libraries or shell of its own: the system's satisfy the dependencies and run
-# the maintainer scripts (the ldconfig call CPack adds for anything under /usr/lib).
+# The fresh root has no libraries of its own: the system's satisfy the dependencies.
 # Installed twice, as a reinstall or an upgrade would: the second replaces the first's files.
 for round in 1 2; do
   dpkg --root="$root" --force-depends --force-script-chrootless --install "$deb" >"$work/dpkg-install.log" 2>&1 ||

@@ -284,7 +284,7 @@ INSTANTIATE_TEST_SUITE_P(
                       FailureRow{"copy %C/DICT0001.DSS %C", 1, ": dpmCtrlFileExists"},
                       FailureRow{"convert %C/DICT0001.DSS %T/nowhere/", 1,
                                  ": %T/nowhere/ is not a folder: dpmCtrlPathNotFound"},
-                      FailureRow{"info \"%T/$(printf 'bad\\377.DSS')\"", 1, ": a name that is not UTF-8: INVALIDARG"},
+                      FailureRow{"info \"%T/$(printf 'bad\\377.DSS')\"", 1, ": a name that is not UTF-8: invalid argument (E_INVALIDARG)"},
                       FailureRow{"files -d 1", 3, "recorder 1: NoDeviceConnected"}));
 
 // FFmpeg's complaints about damaged audio are not the command's errors: stderr keeps to its own lines.

@@ -108,7 +108,7 @@ TEST_P(SetRefusalTest, CommitsNothingAndNamesSettingAndCode) {
 
 INSTANTIATE_TEST_SUITE_P(
     Refusals, SetRefusalTest,
-    ::testing::Values(RefusalRow{"DPM4_8200", "RecordingMode=5", "RecordingMode=5 refused, nothing committed: INVALIDARG"},
+    ::testing::Values(RefusalRow{"DPM4_8200", "RecordingMode=5", "RecordingMode=5 refused, nothing committed: invalid argument (E_INVALIDARG)"},
                       RefusalRow{"DPM_9450_52", "'KeywordVoiceCommand[1]=true'", "dpmCtrlNotSupported"},
                       RefusalRow{"DPM_9350_00", "'KeywordUsageString[0]=ABCDEFGHIJKLMNOPQ'", "dpmCtrlMaximumReached"},
                       RefusalRow{"DPM4_8200", "'KeywordBarcodeScan[0]=true' 'KeywordVoiceCommand[0]=true'",

@@ -52,8 +52,30 @@ TEST_F(CtlTest, NoComponentOrNoRecorderExitsThree) {
   std::filesystem::remove_all(registry);
   const CtlRun missing = Ctl("list");
   EXPECT_EQ(missing.exit, 3);
-  EXPECT_NE(missing.err.find("no device-control component registered"), std::string::npos) << missing.err;
+  EXPECT_EQ(missing.err, "quorvelctl: creating the device-control component: class not registered (REGDB_E_CLASSNOTREG)\n");
 }
+
+TEST_F(CtlTest, ListNamesEachRecorder) {
+  ASSERT_EQ(Tool("add DPM4_8200 desk"), 0);
+  ASSERT_EQ(Tool("add DPM_9450_52 ward"), 0);
+  const CtlRun list = Ctl("list");
+  EXPECT_EQ(list.exit, 0) << list.err;
+  EXPECT_NE(list.out.find("\tdesk\tDPM4_8200\t"), std::string::npos) << list.out;
+  EXPECT_NE(list.out.find("\tward\tDPM_9450_52\t"), std::string::npos) << list.out;
+}
+
+// An administrator's look at an office PC without recorders finds none and makes none.
+class ReadOnlyTest : public CtlTest, public ::testing::WithParamInterface<const char*> {};
+
+TEST_P(ReadOnlyTest, OnNoRecorderExitsThreeAndMakesNone) {
+  std::filesystem::create_directories(Recorders());
+  const CtlRun run = Ctl(GetParam());
+  EXPECT_EQ(run.exit, 3) << run.out << run.err;
+  EXPECT_TRUE(std::filesystem::is_empty(Recorders()));
+}
+
+INSTANTIATE_TEST_SUITE_P(Commands, ReadOnlyTest,
+                         ::testing::Values("list", "show", "diff @0 @0", "files", "export never.json"));
 
 TEST_F(CtlTest, MissingSettingsFileNamesTheCode) {
   const CtlRun run = Ctl("show " + Path("absent.json"));

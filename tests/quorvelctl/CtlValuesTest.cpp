@@ -4,6 +4,8 @@
 #include <nlohmann/json.hpp>
 
 #include "quorvelctl/CommandLine.h"
+#include "quorvelctl/RecorderInfo.h"
+#include "quorvelctl/ResultText.h"
 #include "quorvelctl/SettingAssignment.h"
 #include "quorvelctl/SettingCatalog.h"
 #include "quorvelctl/TextCodec.h"
@@ -158,3 +160,17 @@ TEST(CommandLineTest, KeepsArgumentsInOrder) {
 }
 
 }  // namespace
+
+TEST(RecorderInfoTest, NamesTheRecorderByItsDrive) {
+  EXPECT_EQ(RecorderInfo::NameOfDrive("/home/a/recorders/desk/card"), "desk");
+  EXPECT_EQ(RecorderInfo::NameOfDrive("/home/a/recorders/desk/card/"), "desk");
+  EXPECT_EQ(RecorderInfo::NameOfDrive("/media/a/DPM4"), "DPM4");
+}
+
+// The platform's codes in words; the component's by the program's names; any other by its number.
+TEST(ResultTextTest, NamesEveryKindOfCode) {
+  EXPECT_EQ(CResultText::Of(REGDB_E_CLASSNOTREG), "class not registered (REGDB_E_CLASSNOTREG)");
+  EXPECT_EQ(CResultText::Of(E_OUTOFMEMORY), "out of memory (E_OUTOFMEMORY)");
+  EXPECT_EQ(CResultText::Of(HresultOf(0x800409FE)), "dpmCtrlNotSupported");
+  EXPECT_EQ(CResultText::Of(HresultOf(0x80040A00)), "-2147218944 (Unknown)");
+}
