@@ -16,6 +16,13 @@
 #include "platform/ui/HostServices.h"
 #include "settings/MarnDeviceSettingsDlg.h"
 
+namespace {
+
+constexpr const char* kConfirmFormat =
+    "Format Card erases every dictation on the recorder's card. Format it now?";
+
+}  // namespace
+
 CMarnDeviceDlg::CMarnDeviceDlg(IDeviceDlgOwner* mainWindow)
     : CDialog(DeviceDlgTemplate(), mainWindow->OwnerWindow()), m_mainWindow(mainWindow) {
   MapHandlers();
@@ -111,8 +118,10 @@ void CMarnDeviceDlg::OnSynchronizeDateTime() {
   LogResult(m_device->SynchronizeDateTime());
 }
 
+// Formatting loses every dictation on the card, so one slip of the mouse must not do it.
 void CMarnDeviceDlg::OnFormatCard() {
   if (!m_device) return;
+  if (MessageBox(kConfirmFormat, nullptr, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2) != IDYES) return;
   LogResult(m_device->FormatCard());
 }
 

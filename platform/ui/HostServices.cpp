@@ -8,6 +8,7 @@
 #include <QListWidget>
 #include <QMessageBox>
 #include <QVBoxLayout>
+#include <vector>
 
 #include "platform/ui/WinApp.h"
 #include "platform/ui/internal/WindowState.h"
@@ -54,6 +55,16 @@ std::vector<BYTE> PcmBlock(const PcmFormat& f) {
   return block;
 }
 
+// The default button by its place, as the platform counts it; Escape answers No when there is no Cancel.
+void SetDefaultAndEscape(QMessageBox& box, UINT type) {
+  std::vector<QMessageBox::StandardButton> order;
+  for (QMessageBox::StandardButton b : {QMessageBox::Yes, QMessageBox::No, QMessageBox::Ok, QMessageBox::Cancel})
+    if (box.button(b)) order.push_back(b);
+  const std::size_t place = (type & MB_DEFMASK) >> 8;
+  if (place < order.size()) box.setDefaultButton(order[place]);
+  if ((type & MB_TYPEMASK) == MB_YESNO) box.setEscapeButton(QMessageBox::No);
+}
+
 class QtHost : public IHostServices {
  public:
   int MessageBox(HWND owner, const std::string& text, const std::string& caption, UINT type) override {
@@ -73,6 +84,7 @@ class QtHost : public IHostServices {
       case MB_YESNOCANCEL: box.setStandardButtons(QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel); break;
       default: box.setStandardButtons(QMessageBox::Ok); break;
     }
+    SetDefaultAndEscape(box, type);
     ui::QtEntry entry;
     switch (box.exec()) {
       case QMessageBox::Yes: return IDYES;

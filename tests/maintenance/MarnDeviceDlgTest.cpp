@@ -2,6 +2,8 @@
 // its two actions, closing, and the hidden device operations.
 #include "tests/app/MainWindowFixture.h"
 
+#include <optional>
+
 #include "device/DpmResults.h"
 #include "maintenance/DeviceDlgIds.h"
 
@@ -45,6 +47,7 @@ TEST_F(MaintenanceWindowTest, ResultListKeepsTheNewestTwentyWithTheNewestSelecte
   for (int i = 0; i < 25; ++i) {
     const HRESULT code = static_cast<HRESULT>(static_cast<unsigned>(dpmCtrlPathNotFound) + i % 21);
     spy.SetResult(i % 2 ? "FormatCard" : "SynchronizeDateTime", code);
+    if (i % 2) host.NextMessageBoxAnswer(IDYES);
     Click(device, i % 2 ? IDC_FORMAT_CARD : IDC_SYNCHRONIZE_DATE_TIME);
     expected.push_back(dlg->GetResultName(code));
   }
@@ -55,15 +58,34 @@ TEST_F(MaintenanceWindowTest, ResultListKeepsTheNewestTwentyWithTheNewestSelecte
   EXPECT_EQ(spy.CallsTo("FormatCard").size(), 12u);
 }
 
-TEST_F(MaintenanceWindowTest, FormatCardAsksNothingAndFailuresAreOnlyLogged) {
+struct FormatAnswer {
+  const char* name;
+  std::optional<int> answer;  // nullopt: the box closed with Escape, the cautious answer
+  bool formats;
+};
+
+class FormatQuestion : public MaintenanceWindowTest, public testing::WithParamInterface<FormatAnswer> {};
+
+// Formatting erases the card: it is asked first, No is the default, and only Yes formats. A failure
+// is only logged.
+TEST_P(FormatQuestion, OnlyYesFormats) {
   CMarnDeviceDlg& device = OpenMaintenance();
   spy.SetResult("FormatCard", dpmCtrlDiskWriteProtected);
+  if (GetParam().answer) host.NextMessageBoxAnswer(*GetParam().answer);
   Click(device, IDC_FORMAT_CARD);
-  Click(device, IDC_SYNCHRONIZE_DATE_TIME);
-  EXPECT_EQ(spy.Calls(), (Strings{"GetDevice(0)", "FormatCard()", "SynchronizeDateTime()"}));
-  EXPECT_TRUE(host.Shown().empty());
-  EXPECT_EQ(Lines(device, IDC_RESULT_LIST), (Strings{"OK", "dpmCtrlDiskWriteProtected", "OK"}));
+  ASSERT_EQ(host.Shown().size(), 1u);
+  EXPECT_EQ(host.Shown()[0].text, "Format Card erases every dictation on the recorder's card. Format it now?");
+  EXPECT_EQ(host.Shown()[0].type, MB_YESNO | MB_ICONQUESTION | MB_DEFBUTTON2);
+  const Strings calls = GetParam().formats ? Strings{"GetDevice(0)", "FormatCard()"} : Strings{"GetDevice(0)"};
+  const Strings lines = GetParam().formats ? Strings{"OK", "dpmCtrlDiskWriteProtected"} : Strings{"OK"};
+  EXPECT_EQ(spy.Calls(), calls);
+  EXPECT_EQ(Lines(device, IDC_RESULT_LIST), lines);
 }
+
+INSTANTIATE_TEST_SUITE_P(Answers, FormatQuestion,
+                         testing::Values(FormatAnswer{"Yes", IDYES, true}, FormatAnswer{"No", IDNO, false},
+                                         FormatAnswer{"Escape", std::nullopt, false}),
+                         [](const testing::TestParamInfo<FormatAnswer>& info) { return std::string(info.param.name); });
 
 TEST_F(MaintenanceWindowTest, EscapeKeepsItOpen) {
   CMarnDeviceDlg& device = OpenMaintenance();
