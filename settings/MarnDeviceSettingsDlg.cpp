@@ -215,6 +215,7 @@ void CMarnDeviceSettingsDlg::OnReadFromDevice() {
     }
   }
   AttachSettings(std::move(settings));
+  m_uncommitted = false;
   m_messageList.ResetContent();
   LoadFromSettings(true);
 }
@@ -391,13 +392,13 @@ void CMarnDeviceSettingsDlg::RefreshMandatoryFlags() {
 template <class Write>
 void CMarnDeviceSettingsDlg::WriteField(Write write, const char* name) {
   if (!m_settings || !m_settingsWrapper || Transferring() || !TakeControls()) return;
-  LogResult(write(*m_settingsWrapper), name);
+  LogResult(Changed(write(*m_settingsWrapper)), name);
 }
 
 void CMarnDeviceSettingsDlg::WriteListWithReadBack(CComboBox& list, HRESULT (CDeviceSettings::*put)(int),
                                                    HRESULT (CDeviceSettings::*get)(int&), const char* name) {
   if (!m_settings || !m_settingsWrapper) return;
-  const HRESULT hr = (m_settingsWrapper.get()->*put)(list.GetCurSel());
+  const HRESULT hr = Changed((m_settingsWrapper.get()->*put)(list.GetCurSel()));
   LogResult(hr, name);
   if (FAILED(hr)) SelectList(list, get);
 }
@@ -483,55 +484,56 @@ void CMarnDeviceSettingsDlg::OnMinusButtonEnabled() {
 void CMarnDeviceSettingsDlg::OnRadioGroup() {
   if (!m_settings || !m_settingsWrapper || !TakeControls()) return;
   CDeviceSettings& s = *m_settingsWrapper;
-  LogResult(s.put_DateTimeFormat(m_dateTimeFormat), "put_DateTimeFormat()");
-  LogResult(s.put_Appearance(m_appearance), "put_Appearance()");
-  LogResult(s.put_MicrophoneSensitivity(m_microphoneSensitivity), "put_MicrophoneSensitivity()");
-  LogResult(s.put_FileNamePrefixType(m_fileNamePrefixType), "put_FileNamePrefixType()");
-  LogResult(s.put_FileNamePrefixString(m_fileNamePrefixString), "put_FileNamePrefixString()");
+  LogResult(Changed(s.put_DateTimeFormat(m_dateTimeFormat)), "put_DateTimeFormat()");
+  LogResult(Changed(s.put_Appearance(m_appearance)), "put_Appearance()");
+  LogResult(Changed(s.put_MicrophoneSensitivity(m_microphoneSensitivity)), "put_MicrophoneSensitivity()");
+  LogResult(Changed(s.put_FileNamePrefixType(m_fileNamePrefixType)), "put_FileNamePrefixType()");
+  LogResult(Changed(s.put_FileNamePrefixString(m_fileNamePrefixString)), "put_FileNamePrefixString()");
 }
 
 void CMarnDeviceSettingsDlg::OnKillfocusPrefixText() {
   const std::string before = m_fileNamePrefixString;
   if (!m_settings || !m_settingsWrapper || !TakeControls() || m_fileNamePrefixString == before) return;
-  LogResult(m_settingsWrapper->put_FileNamePrefixString(m_fileNamePrefixString), "put_FileNamePrefixString()");
+  LogResult(Changed(m_settingsWrapper->put_FileNamePrefixString(m_fileNamePrefixString)), "put_FileNamePrefixString()");
 }
 
 void CMarnDeviceSettingsDlg::OnKillfocusKeyword1String() {
   const std::string before = m_keyword1String;
   if (!m_settings || !m_settingsWrapper || !TakeControls() || m_keyword1String == before) return;
-  LogResult(m_settingsWrapper->put_Keyword1String(m_keyword1String), "put_Keyword1String()");
+  LogResult(Changed(m_settingsWrapper->put_Keyword1String(m_keyword1String)), "put_Keyword1String()");
 }
 
 void CMarnDeviceSettingsDlg::OnSelchangeFileCounterSource() {
   if (!m_settings || !m_settingsWrapper) return;
-  LogResult(m_settingsWrapper->put_FileCounterSource(m_fileCounterSource.GetCurSel()), "put_FileCounterSource()");
+  LogResult(Changed(m_settingsWrapper->put_FileCounterSource(m_fileCounterSource.GetCurSel())), "put_FileCounterSource()");
 }
 
 void CMarnDeviceSettingsDlg::OnSelchangeRecordingMode() {
   if (!m_settings || !m_settingsWrapper) return;
-  LogResult(m_settingsWrapper->put_RecordingMode(RecordingModeValue(m_recordingMode.GetCurSel())), "put_RecordingMode()");
+  LogResult(Changed(m_settingsWrapper->put_RecordingMode(RecordingModeValue(m_recordingMode.GetCurSel()))),
+            "put_RecordingMode()");
 }
 
 void CMarnDeviceSettingsDlg::OnSelchangeRequiredInputType() {
   if (!m_settings || !m_settingsWrapper) return;
-  LogResult(m_settingsWrapper->put_RequiredInputType(m_requiredInputType.GetCurSel()), "put_RequiredInputType()");
+  LogResult(Changed(m_settingsWrapper->put_RequiredInputType(m_requiredInputType.GetCurSel())), "put_RequiredInputType()");
   RefreshMandatoryFlags();
 }
 
 void CMarnDeviceSettingsDlg::OnSelchangeTotalTimeType() {
   if (!m_settings || !m_settingsWrapper) return;
-  LogResult(m_settingsWrapper->put_TotalTimeType(m_totalTimeType.GetCurSel()), "put_TotalTimeType()");
+  LogResult(Changed(m_settingsWrapper->put_TotalTimeType(m_totalTimeType.GetCurSel())), "put_TotalTimeType()");
 }
 
 void CMarnDeviceSettingsDlg::OnSelchangeBarcodeScanButton() {
   if (!m_settings || !m_settingsWrapper) return;
-  LogResult(m_settingsWrapper->put_BarcodeScanButton(m_barcodeScanButton.GetCurSel()), "put_BarcodeScanButton()");
+  LogResult(Changed(m_settingsWrapper->put_BarcodeScanButton(m_barcodeScanButton.GetCurSel())), "put_BarcodeScanButton()");
 }
 
 void CMarnDeviceSettingsDlg::OnSelchangeVoiceCommandType() {
   if (!m_settings || !m_settingsWrapper) return;
   CDeviceSettings& s = *m_settingsWrapper;
-  const HRESULT hr = s.put_VoiceCommandType(0, m_voiceCommandType.GetCurSel());
+  const HRESULT hr = Changed(s.put_VoiceCommandType(0, m_voiceCommandType.GetCurSel()));
   LogResult(hr, "put_VoiceCommandType()");
   int value = 0;
   if (FAILED(hr) && SUCCEEDED(s.get_VoiceCommandType(0, value))) m_voiceCommandType.SetCurSel(value);

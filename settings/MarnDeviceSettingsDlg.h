@@ -46,6 +46,9 @@ class CMarnDeviceSettingsDlg : public CDialog, public IKeywordGridOwner {
  protected:
   BOOL OnInitDialog() override;
   void DoDataExchange(CDataExchange* pDX) override;
+  // OK, Escape and the close box ask first when the settings object holds changes not yet committed.
+  void OnOK() override;
+  void OnCancel() override;
 
  private:
   static int Checked(int value);
@@ -65,6 +68,12 @@ class CMarnDeviceSettingsDlg : public CDialog, public IKeywordGridOwner {
   // Commands.
   void OnReadFromDevice();
   void OnWriteToDevice();
+  // Write To Device's commit without its question; true when the recorder took the settings.
+  bool CommitToDevice();
+  // Whether the dialog may close: nothing uncommitted, or the user had it written or dropped.
+  bool MayLeave();
+  // A successful write into the settings object leaves it with changes the recorder does not have.
+  HRESULT Changed(HRESULT hr);
   void OnImportSettings();
   void OnExportSettings();
   void OnResetJobCounter();
@@ -140,6 +149,7 @@ class CMarnDeviceSettingsDlg : public CDialog, public IKeywordGridOwner {
   std::string m_logLine;
   bool m_transferring = false;
   bool m_reloadingAfterFailure = false;
+  bool m_uncommitted = false;
 
   // Value fields: booleans 0/1, radio groups -1 while no button is chosen.
   int m_dlsButtonEnabled = 0;

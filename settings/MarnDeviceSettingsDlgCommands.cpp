@@ -18,6 +18,8 @@ constexpr const char* kConfirmWrite = "Are you sure you wish to write these sett
 constexpr const char* kFailedToSetSettings = "Failed to set device settings: ";
 constexpr const char* kJobCounterReset = "Job Counter Reset";
 constexpr const char* kErrorPrefix = "Error: ";
+constexpr const char* kConfirmLeave =
+    "The settings have changes that are not written to the device yet. Write them to the device now?";
 
 }  // namespace
 
@@ -31,11 +33,45 @@ IDPMControl* CMarnDeviceSettingsDlg::Control() const {
 void CMarnDeviceSettingsDlg::OnWriteToDevice() {
   if (!m_settings || !m_settingsWrapper) return;
   if (MessageBox(kConfirmWrite, nullptr, MB_YESNO) != IDYES) return;
+  CommitToDevice();
+}
+
+bool CMarnDeviceSettingsDlg::CommitToDevice() {
   IDPMDevice* device = Device();
-  if (!device) return;
+  if (!device) return false;
   WriteModelSpecificValues(false);
   const HRESULT hr = device->SetDeviceSettings(m_settings.Get());
-  if (FAILED(hr)) MessageBox((kFailedToSetSettings + ResultName(hr)).c_str());
+  if (FAILED(hr)) {
+    MessageBox((kFailedToSetSettings + ResultName(hr)).c_str());
+    return false;
+  }
+  m_uncommitted = false;
+  return true;
+}
+
+HRESULT CMarnDeviceSettingsDlg::Changed(HRESULT hr) {
+  if (SUCCEEDED(hr)) m_uncommitted = true;
+  return hr;
+}
+
+// --- Leaving ---
+
+void CMarnDeviceSettingsDlg::OnOK() {
+  if (TakeControls() && MayLeave()) EndDialog(IDOK);
+}
+
+void CMarnDeviceSettingsDlg::OnCancel() {
+  if (MayLeave()) EndDialog(IDCANCEL);
+}
+
+// Without a settings object or a device there is nothing that could be written, so nothing is asked.
+bool CMarnDeviceSettingsDlg::MayLeave() {
+  if (!m_uncommitted || !m_settings || !m_settingsWrapper || !Device()) return true;
+  switch (MessageBox(kConfirmLeave, nullptr, MB_YESNOCANCEL | MB_ICONQUESTION)) {
+    case IDYES: return CommitToDevice();
+    case IDNO: return true;
+    default: return false;
+  }
 }
 
 // What no control writes: the DPM4 record, or on older recorders with the advanced display the one
@@ -162,6 +198,7 @@ void CMarnDeviceSettingsDlg::OnImportSettings() {
     return;
   }
   AttachSettings(std::move(imported));
+  m_uncommitted = true;
   LoadFromSettings(true);
 }
 
@@ -191,14 +228,16 @@ void CMarnDeviceSettingsDlg::OnResetJobCounter() {
   m_transferring = true;
   SetDlgItemText(IDC_FILE_COUNTER, "0");
   m_transferring = false;
-  LogResult(m_settingsWrapper->put_FileCounter(0), "put_FileCounter()");
+  LogResult(Changed(m_settingsWrapper->put_FileCounter(0)), "put_FileCounter()");
   MessageBox(kJobCounterReset);
 }
 
 void CMarnDeviceSettingsDlg::OnDpm4Settings() {
   CSmartButtons dialog(this);
   dialog.SetSetup(g_smartButtonSetup);
-  if (dialog.DoModal() == IDOK) g_smartButtonSetup = dialog.GetSetup();
+  if (dialog.DoModal() != IDOK) return;
+  g_smartButtonSetup = dialog.GetSetup();
+  m_uncommitted = true;  // the record reaches the settings object only with the commit
 }
 
 // --- Keyword flags and grid edits ---
@@ -227,7 +266,7 @@ void CMarnDeviceSettingsDlg::HandleKeywordFlag(int firstId, int keyword, HRESULT
   const int wanted = IsDlgButtonChecked(id) == BST_CHECKED ? 1 : 0;
   int current = 0;
   if (SUCCEEDED((s.*get)(keyword, current)) && current == wanted) return;
-  const HRESULT hr = (s.*put)(keyword, wanted);
+  const HRESULT hr = Changed((s.*put)(keyword, wanted));
   if (FAILED(hr)) CheckDlgButton(id, Checked(!wanted));
   LogResult(hr, name);
   if (firstId != IDC_KEYWORD_MANDATORY_FIRST) RefreshMandatoryFlags();
@@ -236,7 +275,7 @@ void CMarnDeviceSettingsDlg::HandleKeywordFlag(int firstId, int keyword, HRESULT
 void CMarnDeviceSettingsDlg::OnScanKeywordsFromBarcode() {
   if (!m_settings || !m_settingsWrapper || !TakeControls()) return;
   CDeviceSettings& s = *m_settingsWrapper;
-  LogResult(s.put_ScanKeywordsFromBarcode(m_scanKeywordsFromBarcode), "put_ScanKeywordsFromBarcode()");
+  LogResult(Changed(s.put_ScanKeywordsFromBarcode(m_scanKeywordsFromBarcode)), "put_ScanKeywordsFromBarcode()");
   int keywords = 0;
   s.get_KeywordUsageCount(keywords);
   for (int k = 0; k < FlagRows(keywords); ++k) {
@@ -249,8 +288,9 @@ void CMarnDeviceSettingsDlg::OnScanKeywordsFromBarcode() {
 void CMarnDeviceSettingsDlg::OnKeywordCellEdited(HWND listWindow, int row, int column, std::string text) {
   if (!m_settings || !m_settingsWrapper) return;
   if (listWindow == m_valuesGrid.GetSafeHwnd()) {
-    LogResult(m_settingsWrapper->put_KeywordContentString(column, row, text), "put_KeywordContentString " + text + ") ");
+    LogResult(Changed(m_settingsWrapper->put_KeywordContentString(column, row, text)),
+              "put_KeywordContentString " + text + ") ");
   } else if (listWindow == m_namesGrid.GetSafeHwnd()) {
-    LogResult(m_settingsWrapper->put_KeywordUsageString(column, text), "put_KeywordUsageString(" + text + ") ");
+    LogResult(Changed(m_settingsWrapper->put_KeywordUsageString(column, text)), "put_KeywordUsageString(" + text + ") ");
   }
 }

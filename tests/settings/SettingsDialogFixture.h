@@ -61,6 +61,7 @@ class SettingsDialogTest : public testing::Test {
     CoUninitialize();
   }
 
+ public:
   // Runs the dialog modally; `act` runs once it is shown, and the dialog then closes with OK. The spy's
   // call log starts with the dialog.
   void Run(const std::function<void(CMarnDeviceSettingsDlg&)>& act) {
