@@ -9,16 +9,18 @@ namespace {
 constexpr DWORD kNamesGridStyle = LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_NOSCROLL | LVS_NOSORTHEADER;
 constexpr DWORD kValuesGridStyle = LVS_REPORT | LVS_NOSORTHEADER;
 
-// The layout of the platform's narrow dialog font; a few captions get the room to their right that the
-// wider font drawn here needs, no control moves.
+// The layout of the platform's narrow dialog font. The wider font drawn here clips nine captions at the
+// sizes of that layout (seen at scales 1, 1.5 and 2), so they get the room to their right: 1079, 1158,
+// 1078, 1080, 1081, 1087, 1089 and the "Microphone Sensitivity:" static. 1160 would pass the dialog's right
+// edge, so it also starts 6 units further left.
 std::vector<ControlTemplate> VisibleControls() {
   return {
       GroupBox("Keywords", 271, 0, 152, 66),
       AutoCheckBox(IDC_DLS_BUTTON_ENABLED, "Smart Buttons", 5, 6, 77, 13),
-      AutoCheckBox(IDC_PROTECT_DEVICE, "Protect Configuration", 87, 5, 78, 13),
-      AutoCheckBox(IDC_EOL_BUTTON_ENABLED, "End of Letter Button", 180, 5, 77, 13),
+      AutoCheckBox(IDC_PROTECT_DEVICE, "Protect Configuration", 87, 5, 90, 13),
+      AutoCheckBox(IDC_EOL_BUTTON_ENABLED, "End of Letter Button", 180, 5, 88, 13),
       LText("                    Barcode     Voice     Mandatory", 275, 13, 142, 11),
-      AutoCheckBox(IDC_DEVICE_BEEP, "Beginning/End Beep", 5, 19, 77, 13),
+      AutoCheckBox(IDC_DEVICE_BEEP, "Beginning/End Beep", 5, 19, 81, 13),
       AutoCheckBox(IDC_RECORD_NOTIFY, "Record Beep", 87, 20, 57, 10),
       AutoCheckBox(IDC_PRO_MODE, "Pro Mode", 180, 19, 77, 13),
       LText("Keyword 2", 275, 27, 38, 8),
@@ -32,8 +34,8 @@ std::vector<ControlTemplate> VisibleControls() {
       AutoCheckBox(IDC_KEYWORD_VOICE_FIRST + 2, "", 360, 36, 15, 13).Label("Keyword 3 Voice"),
       AutoCheckBox(IDC_KEYWORD_MANDATORY_FIRST + 2, "", 394, 36, 13, 13).Label("Keyword 3 Mandatory"),
       LText("Date/Time Format", 5, 50, 69, 12),
-      RadioButton(IDC_DATE_TIME_AM_PM, "AM/PM", 91, 47, 37, 14).Group().Style(WS_TABSTOP),
-      RadioButton(IDC_DATE_TIME_24_HOURS, "24 Hours", 143, 47, 41, 14),
+      RadioButton(IDC_DATE_TIME_AM_PM, "AM/PM", 91, 47, 40, 14).Group().Style(WS_TABSTOP),
+      RadioButton(IDC_DATE_TIME_24_HOURS, "24 Hours", 143, 47, 50, 14),
       LText("Keyword 4", 276, 53, 38, 8),
       AutoCheckBox(IDC_KEYWORD_BARCODE_FIRST + 3, "", 328, 48, 15, 13).Label("Keyword 4 Barcode"),
       AutoCheckBox(IDC_KEYWORD_VOICE_FIRST + 3, "", 360, 48, 15, 13).Label("Keyword 4 Voice"),
@@ -41,15 +43,15 @@ std::vector<ControlTemplate> VisibleControls() {
       LText("Display Appearance:", 5, 65, 69, 12),
       RadioButton(IDC_APPEARANCE_CLASSIC, "Classic", 91, 63, 43, 14).Group().Style(WS_TABSTOP),
       RadioButton(IDC_APPEARANCE_ADVANCED, "Advanced", 143, 63, 49, 14),
-      AutoCheckBox(IDC_SCAN_KEYWORDS_FROM_BARCODE, "Use Barcode for all Keywords", 312, 66, 103, 13),
-      LText("Microphone Sensitivity:", 5, 80, 73, 12),
+      AutoCheckBox(IDC_SCAN_KEYWORDS_FROM_BARCODE, "Use Barcode for all Keywords", 306, 66, 117, 13),
+      LText("Microphone Sensitivity:", 5, 80, 85, 12),
       RadioButton(IDC_SENSITIVITY_LOW, "Low", 91, 78, 31, 14).Group().Style(WS_TABSTOP),
-      RadioButton(IDC_SENSITIVITY_MEDIUM, "Medium", 143, 77, 39, 14),
+      RadioButton(IDC_SENSITIVITY_MEDIUM, "Medium", 143, 77, 43, 14),
       RadioButton(IDC_SENSITIVITY_HIGH, "High", 198, 77, 31, 14),
       LText("Barcode Scan Button:", 240, 84, 72, 12),
       ComboBox(IDC_BARCODE_SCAN_BUTTON, 331, 83, 92, 97).Entries(BarcodeScanButtonEntries()),
       LText("Filename Prefix:", 6, 94, 68, 12),
-      RadioButton(IDC_PREFIX_KEYWORD1, "Keyword 1", 91, 92, 44, 14).Group().Style(WS_TABSTOP),
+      RadioButton(IDC_PREFIX_KEYWORD1, "Keyword 1", 91, 92, 52, 14).Group().Style(WS_TABSTOP),
       RadioButton(IDC_PREFIX_STRING, "String:", 144, 91, 37, 14),
       Edit(IDC_PREFIX_TEXT, 181, 92, 50, 15).Label("Filename Prefix String"),
       LText("Barcode Mode:", 240, 97, 78, 12),

@@ -1,8 +1,10 @@
 // Buttons, statics, edit fields, combo boxes and list boxes: their widgets and operations.
 #include <QAbstractButton>
+#include <QAbstractItemView>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QGroupBox>
+#include <QItemSelectionModel>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -186,6 +188,47 @@ LRESULT ControlDefProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, bo
   return 0;
 }
 
+namespace {
+
+void ChoseEntry(HWND hwnd) {
+  QtEntry entry;
+  if (!IsLive(hwnd)) return;
+  hwnd->typedText = false;
+  NotifyParent(hwnd, CBN_SELCHANGE);
+}
+
+void TypedText(HWND hwnd) {
+  QtEntry entry;
+  if (!IsLive(hwnd)) return;
+  hwnd->typedText = true;
+  NotifyParent(hwnd, CBN_EDITCHANGE);
+}
+
+// Besides the popup and the keys, an assistive technology chooses an entry by selecting it in the
+// closed list, and sets an editable box's text through the field's text interface; both reach the
+// window as the user's own choice or typing.
+void ConfigureComboBox(HWND hwnd, QComboBox* combo) {
+  QObject::connect(combo, &QComboBox::activated, [hwnd](int) { ChoseEntry(hwnd); });
+  QAbstractItemView* view = combo->view();
+  QObject::connect(view->selectionModel(), &QItemSelectionModel::selectionChanged, combo, [hwnd, combo, view] {
+    if (!IsLive(hwnd) || hwnd->programmatic || view->isVisible()) return;
+    const QModelIndexList chosen = view->selectionModel()->selectedIndexes();
+    if (chosen.isEmpty() || chosen.front().row() == combo->currentIndex()) return;
+    combo->setCurrentIndex(chosen.front().row());
+    ChoseEntry(hwnd);
+  });
+  QLineEdit* edit = combo->lineEdit();
+  if (!edit) return;
+  QObject::connect(edit, &QLineEdit::textEdited, [hwnd](const QString&) { TypedText(hwnd); });
+  // Qt sets the field to the chosen entry's text itself; only another text is typed text.
+  QObject::connect(edit, &QLineEdit::textChanged, combo, [hwnd, combo](const QString& text) {
+    if (!IsLive(hwnd) || hwnd->programmatic || HasInputScope() || text == combo->itemText(combo->currentIndex())) return;
+    TypedText(hwnd);
+  });
+}
+
+}  // namespace
+
 void ConfigureControl(HWND hwnd) {
   QWidget* w = hwnd->widget;
   if (auto* button = qobject_cast<QAbstractButton*>(w)) {
@@ -198,22 +241,10 @@ void ConfigureControl(HWND hwnd) {
       NotifyParent(hwnd, BN_CLICKED);
     });
   } else if (auto* combo = qobject_cast<QComboBox*>(w)) {
-    QObject::connect(combo, &QComboBox::activated, [hwnd](int) {
-      QtEntry entry;
-      if (!IsLive(hwnd)) return;
-      hwnd->typedText = false;
-      NotifyParent(hwnd, CBN_SELCHANGE);
-    });
-    if (QLineEdit* edit = combo->lineEdit()) {
-      QObject::connect(edit, &QLineEdit::textEdited, [hwnd](const QString&) {
-        QtEntry entry;
-        if (!IsLive(hwnd)) return;
-        hwnd->typedText = true;
-        NotifyParent(hwnd, CBN_EDITCHANGE);
-      });
-    }
+    ConfigureComboBox(hwnd, combo);
   } else if (auto* list = qobject_cast<QListWidget*>(w)) {
-    QObject::connect(list, &QListWidget::currentRowChanged, [hwnd](int) {
+    // The selection, not the current row: an assistive technology selects an entry without moving to it.
+    QObject::connect(list, &QListWidget::itemSelectionChanged, [hwnd] {
       QtEntry entry;
       NotifyParent(hwnd, LBN_SELCHANGE);
     });

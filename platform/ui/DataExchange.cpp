@@ -8,7 +8,6 @@
 #include "platform/ui/Button.h"
 #include "platform/ui/ComboBox.h"
 #include "platform/ui/HostServices.h"
-#include "platform/ui/ListBox.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/internal/WindowState.h"
 
@@ -135,25 +134,6 @@ void DDX_CBIndex(CDataExchange* pDX, int id, int& index) {
   if (!combo) return;
   if (pDX->m_bSaveAndValidate) index = combo->GetCurSel();
   else combo->SetCurSel(index);
-}
-
-void DDX_CBString(CDataExchange* pDX, int id, std::string& value) {
-  auto* combo = dynamic_cast<CComboBox*>(Control(pDX, id, false));
-  if (!combo) return;
-  if (pDX->m_bSaveAndValidate) {
-    value = combo->GetWindowText();
-  } else {
-    int index = combo->FindStringExact(-1, value);
-    if (index >= 0) combo->SetCurSel(index);
-    else combo->SetWindowText(value);
-  }
-}
-
-void DDX_LBIndex(CDataExchange* pDX, int id, int& index) {
-  auto* list = dynamic_cast<CListBox*>(Control(pDX, id, false));
-  if (!list) return;
-  if (pDX->m_bSaveAndValidate) index = list->GetCurSel();
-  else list->SetCurSel(index);
 }
 
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control) {

@@ -37,8 +37,6 @@ void DDX_Check(CDataExchange* pDX, int id, int& value);     // BST_ value
 // `id` is the first radio button of its group; the index of the checked one, -1 when none is.
 void DDX_Radio(CDataExchange* pDX, int id, int& value);
 void DDX_CBIndex(CDataExchange* pDX, int id, int& index);   // combo selection, -1 for none
-void DDX_CBString(CDataExchange* pDX, int id, std::string& value);
-void DDX_LBIndex(CDataExchange* pDX, int id, int& index);
 // Attaches `control` to the dialog's control `id` on the first exchange.
 void DDX_Control(CDataExchange* pDX, int id, CWnd& control);
 

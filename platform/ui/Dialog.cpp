@@ -14,7 +14,11 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QScreen>
+#include <QStyle>
 #include <QTableWidget>
+#include <algorithm>
+#include <climits>
 #include <cmath>
 #include <map>
 
@@ -149,10 +153,10 @@ bool NamedByLabel(const ControlTemplate& c) {
 }
 
 // Where a control shows on screen: a combo's template height includes its dropped list.
+constexpr int kComboFieldDlus = 12;
 DlgRect Shown(const ControlTemplate& c) {
-  constexpr int kComboFieldHeight = 12;
   DlgRect r = c.rect;
-  if (c.kind == ControlKind::ComboBox) r.cy = std::min(r.cy, kComboFieldHeight);
+  if (c.kind == ControlKind::ComboBox) r.cy = std::min(r.cy, kComboFieldDlus);
   return r;
 }
 
@@ -171,12 +175,10 @@ bool SomethingBetween(const std::vector<ControlTemplate>& all, const ControlTemp
   return false;
 }
 
-// The text a screen reader announces for a control without caption: its label in the template, else
-// the static text to its left on its line (the text's middle within the control's height), else the
-// one just above it, as long as no other control stands between them (a field further along a line is
-// not named by the line's first label).
-std::string LabelFor(const ControlTemplate& control, const std::vector<ControlTemplate>& all) {
-  if (!control.label.empty()) return control.label;
+// The static a screen reader announces a control without caption by: the static text to its left on its
+// line (the text's middle within the control's height), else the one just above it, as long as no other
+// control stands between them (a field further along a line is not named by the line's first label).
+const ControlTemplate* LabelFor(const ControlTemplate& control, const std::vector<ControlTemplate>& all) {
   const DlgRect r = Shown(control);
   const ControlTemplate* left = nullptr;
   const ControlTemplate* above = nullptr;
@@ -192,14 +194,36 @@ std::string LabelFor(const ControlTemplate& control, const std::vector<ControlTe
   if (left) {
     const DlgRect& q = left->rect;
     Strip strip{q.x + q.cx, std::max(q.y, r.y), r.x, std::min(q.y + q.cy, r.y + r.cy)};
-    if (!SomethingBetween(all, *left, control, strip)) return left->text;
+    if (!SomethingBetween(all, *left, control, strip)) return left;
   }
   if (above) {
     const DlgRect& q = above->rect;
     Strip strip{std::max(q.x, r.x), q.y + q.cy, std::min(q.x + q.cx, r.x + r.cx), r.y};
-    if (!SomethingBetween(all, *above, control, strip)) return above->text;
+    if (!SomethingBetween(all, *above, control, strip)) return above;
   }
-  return std::string();
+  return nullptr;
+}
+
+// On Linux a drop-down list is announced by its value, so its name must come as a "labelled by" relation:
+// the static becomes the control's buddy. A name the template gives without a static gets a label of
+// its own that is never shown. The text field of an editable list is named like its list.
+void NameByLabels(const std::vector<ControlTemplate>& all, const std::vector<QWidget*>& made) {
+  for (size_t i = 0; i < all.size(); ++i) {
+    const ControlTemplate& c = all[i];
+    if (!NamedByLabel(c)) continue;
+    QLabel* label = nullptr;
+    if (!c.label.empty()) {
+      label = new QLabel(ui::ToQt(c.label), made[i]->parentWidget());
+      label->hide();
+    } else if (const ControlTemplate* s = LabelFor(c, all)) {
+      label = qobject_cast<QLabel*>(made[static_cast<size_t>(s - all.data())]);
+    }
+    if (!label) continue;
+    if (!label->buddy()) label->setBuddy(made[i]);
+    made[i]->setAccessibleName(label->text());
+    if (auto* combo = qobject_cast<QComboBox*>(made[i]); combo && combo->lineEdit())
+      combo->lineEdit()->setAccessibleName(label->text());
+  }
 }
 
 QFont DialogFont(const DialogTemplate& tpl) {
@@ -219,6 +243,32 @@ struct BaseUnits {
 };
 
 BaseUnits BaseUnitsOf(const QFont& font) { return {ui::BaseUnitX(font), ui::BaseUnitY(font)}; }
+
+// The room a dialog has on its screen, less its frame and caption.
+QSize FreeRoom(const QWidget* dialog, const QWidget* owner) {
+  const QScreen* screen = owner ? owner->screen() : QGuiApplication::primaryScreen();
+  if (!screen) return QSize(INT_MAX, INT_MAX);
+  const int frame = 2 * dialog->style()->pixelMetric(QStyle::PM_DefaultFrameWidth) + 8;
+  const int caption = dialog->style()->pixelMetric(QStyle::PM_TitleBarHeight);
+  const QSize free = screen->availableGeometry().size();
+  return QSize(free.width() - frame, free.height() - frame - caption);
+}
+
+// A dialog larger than its screen's free area is drawn with a smaller font, and so laid out smaller, until
+// every control is on the screen (a tall dialog at twice the normal scale, a small laptop screen). One
+// that fits keeps its font and looks exactly as its template says.
+QFont FittingFont(QFont font, const DialogTemplate& tpl, QSize room) {
+  constexpr double kMinimumPoints = 4;
+  for (int step = 0; step < 40; ++step) {
+    const BaseUnits units = BaseUnitsOf(font);
+    const int width = Scale(tpl.cx, units.x, 4);
+    const int height = Scale(tpl.cy, units.y, 8);
+    if ((width <= room.width() && height <= room.height()) || font.pointSizeF() <= kMinimumPoints) break;
+    const double shrink = std::min({1.0, static_cast<double>(room.width()) / width, static_cast<double>(room.height()) / height});
+    font.setPointSizeF(std::max(kMinimumPoints, std::min(font.pointSizeF() * shrink, font.pointSizeF() - 0.25)));
+  }
+  return font;
+}
 
 RECT ToPixels(const RECT& r, BaseUnits units) {
   return RECT{Scale(r.left, units.x, 4), Scale(r.top, units.y, 8), Scale(r.right, units.x, 4),
@@ -300,31 +350,35 @@ BOOL CDialog::CreateFromTemplate(CWnd* parent, bool modal) {
   auto* widget = new DialogWidget(ownerWidget, flags);
   widget->setObjectName(QString::number(m_template.id));
   widget->setWindowTitle(ui::ToQt(m_template.caption));
-  widget->setFont(DialogFont(m_template));
+  widget->setFont(FittingFont(DialogFont(m_template), m_template, FreeRoom(widget, ownerWidget)));
   widget->setModal(false);
   HWND hwnd = ui::NewWindow(widget, WindowKind::Dialog, ControlKind::Static, static_cast<int>(m_template.id),
                             m_template.style, m_template.exStyle, owner);
   hwnd->owned = true;
   hwnd->attached = this;
   m_hWnd = hwnd;
-  m_modal = modal;
   m_ended = false;
   m_result = -1;
 
   const BaseUnits units = BaseUnitsOf(widget->font());
+  const bool shrunk = widget->font().pointSizeF() < DialogFont(m_template).pointSizeF();
   const RECT size = ToPixels(RECT{0, 0, m_template.cx, m_template.cy}, units);
   if (m_template.style & WS_THICKFRAME) widget->resize(size.right, size.bottom);
   else widget->setFixedSize(size.right, size.bottom);
 
   HWND groupHead = nullptr;
   std::vector<HWND> groupBoxes;
+  std::vector<QWidget*> made;
   for (const ControlTemplate& c : m_template.controls) {
     QWidget* w = MakeWidget(c, widget);
+    made.push_back(w);
     const RECT r = ToPixels(RECT{c.rect.x, c.rect.y, c.rect.x + c.rect.cx, c.rect.y + c.rect.cy}, units);
     int height = r.bottom - r.top;
     if (auto* combo = qobject_cast<QComboBox*>(w)) {
       // The template's height includes the dropped list.
       int field = combo->sizeHint().height();
+      // Qt's least field height would not shrink with the font and rows of lists would overlap.
+      if (shrunk) field = std::min(field, Scale(kComboFieldDlus, units.y, 8));
       int itemHeight = QFontMetrics(widget->font()).height() + 2;
       combo->setMaxVisibleItems(std::max(1, (height - field) / std::max(1, itemHeight)));
       height = field;
@@ -336,16 +390,10 @@ BOOL CDialog::CreateFromTemplate(CWnd* parent, bool modal) {
     if (c.kind == ControlKind::RadioButton) {
       if ((c.style & WS_GROUP) || !groupHead) groupHead = control;
       control->groupHead = groupHead;
-    } else if (c.style & WS_GROUP) {
-      groupHead = nullptr;
-    } else if (c.kind != ControlKind::RadioButton) {
-      groupHead = nullptr;
+    } else {
+      groupHead = nullptr;  // any other control ends a radio group
     }
     if (c.kind == ControlKind::GroupBox) groupBoxes.push_back(control);
-    if (NamedByLabel(c)) {
-      std::string label = LabelFor(c, m_template.controls);
-      if (!label.empty()) w->setAccessibleName(ui::ToQt(label));
-    }
     ui::ConfigureControl(control);
     if (c.kind == ControlKind::ListView) ui::ApplyListFont(control);
     if (qobject_cast<QComboBox*>(w)) {
@@ -360,6 +408,7 @@ BOOL CDialog::CreateFromTemplate(CWnd* parent, bool modal) {
     w->setVisible(c.visible);
   }
   for (HWND box : groupBoxes) box->widget->lower();
+  NameByLabels(m_template.controls, made);
 
   CenterWindow();
   BOOL focusDefault = static_cast<BOOL>(SendMessage(WM_INITDIALOG, 0, 0));

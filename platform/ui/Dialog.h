@@ -65,7 +65,6 @@ class CDialog : public CWnd {
   // Dialog units to pixels of this dialog's font: x * avgCharWidth / 4, y * charHeight / 8.
   void MapDialogRect(LPRECT rect) const;
   const DialogTemplate& GetTemplate() const { return m_template; }
-  bool IsModal() const { return m_modal; }
 
   CWnd* m_pParentWnd = nullptr;
 
@@ -77,7 +76,6 @@ class CDialog : public CWnd {
  private:
   BOOL CreateFromTemplate(CWnd* parent, bool modal);
   DialogTemplate m_template;
-  bool m_modal = false;
   bool m_ended = false;
   int m_result = -1;
   void* m_loop = nullptr;

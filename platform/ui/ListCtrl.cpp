@@ -342,13 +342,6 @@ int CListCtrl::GetNextItem(int start, UINT flags) const {
   return -1;
 }
 
-BOOL CListCtrl::EnsureVisible(int item, BOOL) {
-  QTableWidget* table = Table(m_hWnd);
-  if (!table || item < 0 || item >= table->rowCount()) return FALSE;
-  table->scrollTo(table->model()->index(item, 0));
-  return TRUE;
-}
-
 DWORD CListCtrl::SetExtendedStyle(DWORD exStyle) {
   QTableWidget* table = Table(m_hWnd);
   if (!table) return 0;

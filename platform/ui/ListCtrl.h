@@ -39,7 +39,6 @@ class CListCtrl : public CWnd {
   BOOL SetItemState(int item, UINT state, UINT mask);
   UINT GetItemState(int item, UINT mask) const;
   int GetNextItem(int start, UINT flags) const;  // LVNI_SELECTED
-  BOOL EnsureVisible(int item, BOOL partialOk);
 
   // Look. Colours are COLORREF (RGB); CLR_NONE for a transparent text background.
   DWORD SetExtendedStyle(DWORD exStyle);  // LVS_EX_GRIDLINES ...; returns the previous one

@@ -95,11 +95,6 @@ BOOL CWnd::IsWindow() const { return ::IsWindow(m_hWnd); }
 CWnd* CWnd::GetDlgItem(int id) const { return FromHandle(::GetDlgItem(m_hWnd, id)); }
 int CWnd::GetDlgCtrlID() const { return ::GetDlgCtrlID(m_hWnd); }
 CWnd* CWnd::GetParent() const { return FromHandle(::GetParent(m_hWnd)); }
-CWnd* CWnd::GetTopLevelParent() const {
-  HWND h = m_hWnd;
-  while (ui::IsLive(h) && h->windowKind == WindowKind::Control && ui::IsLive(h->parent)) h = h->parent;
-  return FromHandle(h);
-}
 
 BOOL CWnd::ShowWindow(int cmdShow) {
   if (!ui::IsLive(m_hWnd) || !m_hWnd->widget) return FALSE;
@@ -126,9 +121,6 @@ BOOL CWnd::EnableWindow(BOOL enable) {
 
 BOOL CWnd::IsWindowEnabled() const { return ::IsWindowEnabled(m_hWnd); }
 BOOL CWnd::IsWindowVisible() const { return ::IsWindowVisible(m_hWnd); }
-BOOL CWnd::IsIconic() const {
-  return ui::IsLive(m_hWnd) && m_hWnd->widget && m_hWnd->widget->window()->isMinimized();
-}
 
 DWORD CWnd::GetStyle() const {
   if (!ui::IsLive(m_hWnd)) return 0;
@@ -144,7 +136,6 @@ void CWnd::SetWindowText(const std::string& text) {
 }
 void CWnd::GetWindowText(std::string& text) const { text = GetWindowText(); }
 std::string CWnd::GetWindowText() const { return ui::IsLive(m_hWnd) ? ui::FromQt(ui::GetText(m_hWnd)) : std::string(); }
-int CWnd::GetWindowTextLength() const { return static_cast<int>(GetWindowText().size()); }
 
 CWnd* CWnd::SetFocus() { return FromHandle(::SetFocus(m_hWnd)); }
 CWnd* CWnd::GetFocus() { return FromHandle(::GetFocus()); }

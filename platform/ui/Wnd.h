@@ -61,20 +61,17 @@ class CWnd {
   CWnd* GetDlgItem(int id) const;
   int GetDlgCtrlID() const;
   CWnd* GetParent() const;
-  CWnd* GetTopLevelParent() const;
 
   // --- State ---
   BOOL ShowWindow(int cmdShow);
   BOOL EnableWindow(BOOL enable = TRUE);
   BOOL IsWindowEnabled() const;
   BOOL IsWindowVisible() const;
-  BOOL IsIconic() const;
   DWORD GetStyle() const;
   DWORD GetExStyle() const;
   void SetWindowText(const std::string& text);
   void GetWindowText(std::string& text) const;
   std::string GetWindowText() const;
-  int GetWindowTextLength() const;
   CWnd* SetFocus();
   static CWnd* GetFocus();
   void SetFont(CFont* font, BOOL redraw = TRUE);

@@ -3,6 +3,7 @@
 #include <QGuiApplication>
 #include <QScreen>
 #include <QScrollBar>
+#include <algorithm>
 
 #include "platform/ui/WinApp.h"
 #include "platform/ui/Wnd.h"
@@ -92,7 +93,15 @@ void CWnd::CenterWindow(CWnd* alternateOwner) {
     QScreen* screen = main ? main->screen() : QGuiApplication::primaryScreen();
     if (screen) area = screen->availableGeometry();
   }
-  if (w->isWindow()) w->move(area.center() - QPoint(w->width() / 2, w->height() / 2));
+  if (!w->isWindow()) return;
+  QPoint topLeft = area.center() - QPoint(w->width() / 2, w->height() / 2);
+  // As the platform does, a window centred over one near the screen's edge is kept on the screen.
+  if (QScreen* screen = QGuiApplication::screenAt(area.center()); screen && !area.isEmpty()) {
+    const QRect free = screen->availableGeometry();
+    topLeft.setX(std::max(free.left(), std::min(topLeft.x(), free.right() + 1 - w->width())));
+    topLeft.setY(std::max(free.top(), std::min(topLeft.y(), free.bottom() + 1 - w->height())));
+  }
+  w->move(topLeft);
 }
 
 void CWnd::Invalidate(BOOL) {

@@ -10,14 +10,15 @@ namespace {
 
 using K = ControlKind;
 
-// Top to bottom, as the description lists them.
+// Top to bottom, as the description lists them; the nine marked "wider" get the room their captions need
+// in the font drawn here (the template says why).
 const std::vector<VisibleControlRow> kSettingsControls{
     {IDC_STATIC, K::GroupBox, "Keywords", {271, 0, 152, 66}},
-    {1079, K::AutoCheckBox, "Protect Configuration", {87, 5, 78, 13}},
-    {1158, K::AutoCheckBox, "End of Letter Button", {180, 5, 77, 13}},
+    {1079, K::AutoCheckBox, "Protect Configuration", {87, 5, 90, 13}},  // wider
+    {1158, K::AutoCheckBox, "End of Letter Button", {180, 5, 88, 13}},  // wider
     {1077, K::AutoCheckBox, "Smart Buttons", {5, 6, 77, 13}},
     {IDC_STATIC, K::Static, "                    Barcode     Voice     Mandatory", {275, 13, 142, 11}},
-    {1078, K::AutoCheckBox, "Beginning/End Beep", {5, 19, 77, 13}},
+    {1078, K::AutoCheckBox, "Beginning/End Beep", {5, 19, 81, 13}},  // wider
     {1190, K::AutoCheckBox, "Pro Mode", {180, 19, 77, 13}},
     {1166, K::AutoCheckBox, "Record Beep", {87, 20, 57, 10}},
     {1168, K::AutoCheckBox, "", {328, 24, 15, 13}},
@@ -30,8 +31,8 @@ const std::vector<VisibleControlRow> kSettingsControls{
     {1174, K::AutoCheckBox, "", {360, 36, 15, 13}},
     {1179, K::AutoCheckBox, "", {394, 36, 13, 13}},
     {IDC_STATIC, K::Static, "Keyword 3", {275, 40, 38, 8}},
-    {1080, K::RadioButton, "AM/PM", {91, 47, 37, 14}, WS_GROUP},
-    {1081, K::RadioButton, "24 Hours", {143, 47, 41, 14}},
+    {1080, K::RadioButton, "AM/PM", {91, 47, 40, 14}, WS_GROUP},  // wider
+    {1081, K::RadioButton, "24 Hours", {143, 47, 50, 14}},  // wider
     {1170, K::AutoCheckBox, "", {328, 48, 15, 13}},
     {1175, K::AutoCheckBox, "", {360, 48, 15, 13}},
     {1180, K::AutoCheckBox, "", {394, 48, 18, 13}},
@@ -40,15 +41,15 @@ const std::vector<VisibleControlRow> kSettingsControls{
     {1083, K::RadioButton, "Classic", {91, 63, 43, 14}, WS_GROUP},
     {1085, K::RadioButton, "Advanced", {143, 63, 49, 14}},
     {IDC_STATIC, K::Static, "Display Appearance:", {5, 65, 69, 12}},
-    {1160, K::AutoCheckBox, "Use Barcode for all Keywords", {312, 66, 103, 13}},
-    {1087, K::RadioButton, "Medium", {143, 77, 39, 14}},
+    {1160, K::AutoCheckBox, "Use Barcode for all Keywords", {306, 66, 117, 13}},  // wider, from 312
+    {1087, K::RadioButton, "Medium", {143, 77, 43, 14}},  // wider
     {1088, K::RadioButton, "High", {198, 77, 31, 14}},
     {1086, K::RadioButton, "Low", {91, 78, 31, 14}, WS_GROUP},
-    {IDC_STATIC, K::Static, "Microphone Sensitivity:", {5, 80, 73, 12}},
+    {IDC_STATIC, K::Static, "Microphone Sensitivity:", {5, 80, 85, 12}},  // wider
     {1164, K::ComboBox, "", {331, 83, 92, 97}},
     {IDC_STATIC, K::Static, "Barcode Scan Button:", {240, 84, 72, 12}},
     {1090, K::RadioButton, "String:", {144, 91, 37, 14}},
-    {1089, K::RadioButton, "Keyword 1", {91, 92, 44, 14}, WS_GROUP},
+    {1089, K::RadioButton, "Keyword 1", {91, 92, 52, 14}, WS_GROUP},  // wider
     {1073, K::Edit, "", {181, 92, 50, 15}},
     {IDC_STATIC, K::Static, "Filename Prefix:", {6, 94, 68, 12}},
     {1185, K::ComboBox, "", {331, 96, 92, 32}},

@@ -11,6 +11,7 @@
 
 #include "platform/automation/CodePage.h"
 #include "platform/ui/MessageQueue.h"
+#include "platform/ui/internal/AccessibleButton.h"
 #include "platform/ui/internal/WindowState.h"
 
 namespace ui {
@@ -248,6 +249,7 @@ HWND HandleOf(const QObject* object) {
 
 HWND NewWindow(QWidget* widget, WindowKind windowKind, ControlKind kind, int id, DWORD style, DWORD exStyle,
                HWND parent) {
+  InstallAccessibleButtons();
   auto* hwnd = new HWND__;
   hwnd->widget = widget;
   hwnd->windowKind = windowKind;
