@@ -14,6 +14,8 @@ build_pkgs+=(scdoc librsvg2-bin desktop-file-utils appstream man-db dpkg-dev fil
 # The package checked by Debian's own checker, the shell completions driven or parsed by their shells,
 # and the Ansible role run against a scratch prefix.
 build_pkgs+=(lintian bash-completion zsh fish ansible-core)
+# The program tried on a Wayland session: a headless compositor and Qt's Wayland platform plugin.
+build_pkgs+=(weston qt6-wayland)
 want=("${build_pkgs[@]}")
 case "${1:-build}" in
   build) ;;
