@@ -1,11 +1,13 @@
 // The application's own host: its open-file dialog takes a name that does not exist yet (a settings
-// file to be written), and cancelling it chooses nothing.
+// file to be written), and cancelling it chooses nothing; its message boxes default to the button the
+// type asks for, and Escape gives No where there is no Cancel.
 #include <gtest/gtest.h>
 
 #include <QApplication>
 #include <QDialogButtonBox>
 #include <QFileDialog>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPushButton>
 #include <QTest>
 #include <QTimer>
@@ -65,6 +67,30 @@ TEST_F(HostFileDialog, CancelChoosesNothing) {
   request.initialPath = m_folder;
   EXPECT_FALSE(GetHostServices().GetOpenFileName(nullptr, request, path));
   EXPECT_EQ(path, "unchanged");
+}
+
+struct BoxRow {
+  UINT type;
+  QMessageBox::StandardButton byDefault;
+  int onEscape;
+};
+
+// Enter would answer the default button, so it is read from the box; Escape answers. (Rows in one test:
+// a parameterized suite would run last, after tests that end the application's loops.)
+TEST(HostMessageBox, DefaultButtonAndEscape) {
+  for (const BoxRow& row : {BoxRow{MB_YESNO, QMessageBox::Yes, IDNO}, BoxRow{MB_YESNO | MB_DEFBUTTON2, QMessageBox::No, IDNO},
+                            BoxRow{MB_YESNOCANCEL, QMessageBox::Yes, IDCANCEL},
+                            BoxRow{MB_YESNOCANCEL | MB_DEFBUTTON3, QMessageBox::Cancel, IDCANCEL}}) {
+    QMessageBox::StandardButton shownDefault = QMessageBox::NoButton;
+    QTimer::singleShot(0, [&shownDefault] {
+      auto* box = qobject_cast<QMessageBox*>(QApplication::activeModalWidget());
+      ASSERT_NE(box, nullptr) << "no message box open";
+      shownDefault = box->standardButton(box->defaultButton());
+      QTest::keyClick(box, Qt::Key_Escape);
+    });
+    EXPECT_EQ(GetHostServices().MessageBox(nullptr, "Sure?", "Test", row.type), row.onEscape) << row.type;
+    EXPECT_EQ(shownDefault, row.byDefault) << row.type;
+  }
 }
 
 }  // namespace
