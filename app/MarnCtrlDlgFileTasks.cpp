@@ -29,23 +29,6 @@ std::string CustomFormatName(const AudioFormatChoice& choice) {
   return name;
 }
 
-// VT_ARRAY|VT_UI1 holding the format block.
-HRESULT MakeByteArray(const std::vector<BYTE>& bytes, VARIANT* v) {
-  SAFEARRAY* array = SafeArrayCreateVector(VT_UI1, 0, static_cast<ULONG>(bytes.size()));
-  if (!array) return E_OUTOFMEMORY;
-  for (LONG i = 0; i < static_cast<LONG>(bytes.size()); ++i) {
-    const LONG index[1] = {i};
-    const HRESULT hr = SafeArrayPutElement(array, index, &bytes[i]);
-    if (FAILED(hr)) {
-      SafeArrayDestroy(array);
-      return hr;
-    }
-  }
-  v->vt = VT_ARRAY | VT_UI1;
-  v->parray = array;
-  return S_OK;
-}
-
 }  // namespace
 
 void CMarnCtrlDlg::MapFileTaskHandlers() {

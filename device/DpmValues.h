@@ -25,6 +25,16 @@ enum DpmRecordingMode : LONG {
   dpmMp3Stereo = 17,
 };
 
+// The formats of IDPMControl::Convert and Decrypt, in the order of the program's conversion list.
+enum DpmConvertFormat : LONG {
+  dpmConvertPcm16kHz = 0,  // PCM WAV, 16 kHz 16-bit mono
+  dpmConvertPcm8kHz = 1,   // PCM WAV, 8 kHz 16-bit mono
+  dpmConvertOrvaneCelp16kHz = 2,
+  dpmConvertOrvaneCelp8kHz = 3,
+  dpmConvertSycomCelp11kHz = 4,
+  dpmConvertCustom = 5,  // the format last given to put_CustomFormat
+};
+
 enum DpmDownloadMode : LONG { dpmDownloadOff = 0, dpmDownloadAutomatic = 1, dpmDownloadOnRequest = 2 };
 
 enum DpmDownloadFilter : LONG {

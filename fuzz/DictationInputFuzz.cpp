@@ -7,7 +7,7 @@
 #include "component/files/DictationCompanion.h"
 #include "component/files/DssAudio.h"
 #include "component/files/DssHeader.h"
-#include "component/files/PcmFormat.h"
+#include "component/files/AudioFormat.h"
 
 namespace {
 
@@ -45,7 +45,7 @@ int FuzzDictationInput(const std::uint8_t* data, std::size_t size) {
   const std::string_view bytes(reinterpret_cast<const char*>(data), size);
   FuzzHeaderAndAudio(bytes);
   FuzzCompanion(bytes);
-  PcmFormat format;
-  PcmFormatFromWaveFormat(bytes, &format);
+  AudioFormat format;
+  AudioFormatFromWaveFormat(bytes, &format);
   return 0;
 }

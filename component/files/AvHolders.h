@@ -5,6 +5,7 @@
 extern "C" {
 #include <libavcodec/avcodec.h>
 #include <libavformat/avformat.h>
+#include <libavutil/audio_fifo.h>
 #include <libswresample/swresample.h>
 }
 
@@ -26,6 +27,9 @@ struct AvFrameFreer {
 struct SwrFreer {
   void operator()(SwrContext* s) const { swr_free(&s); }
 };
+struct AvFifoFreer {
+  void operator()(AVAudioFifo* f) const { av_audio_fifo_free(f); }
+};
 // An AVIOContext of our own making: its buffer is freed with it.
 struct AvIoFreer {
   void operator()(AVIOContext* io) const {
@@ -40,4 +44,5 @@ using AvCodec = std::unique_ptr<AVCodecContext, AvCodecFreer>;
 using AvPacketPtr = std::unique_ptr<AVPacket, AvPacketFreer>;
 using AvFramePtr = std::unique_ptr<AVFrame, AvFrameFreer>;
 using SwrPtr = std::unique_ptr<SwrContext, SwrFreer>;
+using AvFifo = std::unique_ptr<AVAudioFifo, AvFifoFreer>;
 using AvIo = std::unique_ptr<AVIOContext, AvIoFreer>;

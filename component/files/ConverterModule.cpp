@@ -1,10 +1,14 @@
-// The one entry point of the converter module (WaveConverter.h).
-#include "component/files/WaveConversion.h"
+// The entry points of the converter module (WaveConverter.h).
+#include "component/files/AudioConversion.h"
 #include "component/files/WaveConverter.h"
+#include "component/files/TargetInspection.h"
 
-extern "C" __attribute__((visibility("default"))) HRESULT DpmConvertDssToWave(std::string* dss, size_t frames,
-                                                                          const PcmFormat* format,
-                                                                          TargetFile* target,
-                                                                          TaskProgress* progress) {
-  return WaveConversion(std::move(*dss), frames, *format, *target).Run(*progress);
+extern "C" __attribute__((visibility("default"))) HRESULT DpmConvertDss(const ConvertJob* job, TargetFile* target,
+                                                                    TaskProgress* progress) {
+  return AudioConversion(*job, *target).Run(*progress);
+}
+
+extern "C" __attribute__((visibility("default"))) TargetState DpmInspectTarget(const ConvertJob* job,
+                                                                           const std::string* target) {
+  return InspectConversionTarget(*job, *target);
 }

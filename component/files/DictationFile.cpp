@@ -20,22 +20,25 @@ HRESULT LoadCompanion(const std::string& path, DictationCompanion* companion) {
 }  // namespace
 
 HRESULT DictationFile::Load(DictationSnapshot* snapshot) const {
-  std::string bytes;
-  if (HRESULT hr = ReadWholeFile(m_path, kMaxDictationBytes, &bytes); FAILED(hr)) return hr;
-  DictationSnapshot s;
+  // The header and the frame count are read in parts: the audio is never held whole.
+  Descriptor fd;
   struct stat st {};
-  if (::stat(m_path.c_str(), &st) == 0) s.modified = st.st_mtime;
-  if (HasDs2Signature(bytes)) {
+  if (HRESULT hr = OpenReadableFile(m_path, kMaxDictationBytes, &fd, &st); FAILED(hr)) return hr;
+  std::string head;
+  if (HRESULT hr = ReadAt(fd.Get(), 0, kDssMaxHeaderBytes, &head); FAILED(hr)) return hr;
+  DictationSnapshot s;
+  s.modified = st.st_mtime;
+  if (HasDs2Signature(head)) {
     s.type = kFileTypeNonDpm2;
-  } else if (HasDssSignature(bytes)) {
-    if (HRESULT hr = ReadDssHeader(bytes, &s.header); FAILED(hr)) return hr;
+  } else if (HasDssSignature(head)) {
+    if (HRESULT hr = ReadDssHeader(head, &s.header); FAILED(hr)) return hr;
     s.companion.compressionMode = DefaultCompressionMode(s.header.codec);
     if (HRESULT hr = LoadCompanion(m_path, &s.companion); FAILED(hr)) return hr;
     std::uint8_t codec = 0;
     if (!CodecOfCompressionMode(s.companion.compressionMode, &codec) || codec != s.header.codec)
       return dpmCtrlInvalidFile;
     s.type = s.companion.instruction ? kFileTypeInstruction : kFileTypeDictation;
-    s.frames = ReadDssFrames(std::string_view(bytes).substr(s.header.Bytes()), s.header.codec).size();
+    if (HRESULT hr = CountDssFrames(fd.Get(), s.header.Bytes(), s.header.codec, &s.frames); FAILED(hr)) return hr;
     s.lengthMs = DssMilliseconds(s.header.codec, s.frames);
   }
   *snapshot = std::move(s);

@@ -1,6 +1,7 @@
 #include "component/files/DssAudio.h"
 
 #include "component/files/DssHeader.h"
+#include "component/recorders/FileAccess.h"
 
 namespace {
 
@@ -94,7 +95,51 @@ void PutBlockHeader(std::string* block, const std::vector<size_t>& starts, size_
   (*block)[2] = static_cast<char>(count > 255 ? 255 : count);
 }
 
+// Counts LP frames as LpFrames finds them, fed the payload in parts.
+class LpFrameCounter {
+ public:
+  // False once the audio has ended.
+  bool Feed(std::string_view payload) {
+    for (char byte : payload) {
+      if (m_left == 0) {
+        if (byte == kEnd) return false;
+        m_left = LpFrameBytes(byte);
+      }
+      if (--m_left == 0) ++m_frames;
+    }
+    return true;
+  }
+  size_t Frames() const { return m_frames; }
+
+ private:
+  size_t m_left = 0;  // bytes of the current frame still to come
+  size_t m_frames = 0;
+};
+
+constexpr size_t kCountBlocks = 128;  // read at a time
+
 }  // namespace
+
+HRESULT CountDssFrames(int fd, std::uint64_t offset, std::uint8_t codec, size_t* frames) {
+  LpFrameCounter lp;
+  std::uint64_t payloadBytes = 0;
+  for (std::string part;; offset += part.size()) {
+    if (HRESULT hr = ReadAt(fd, offset, kCountBlocks * kDssBlockBytes, &part); FAILED(hr)) return hr;
+    bool going = true;
+    for (size_t at = 0; going && at < part.size(); at += kDssBlockBytes) {
+      std::string_view block = std::string_view(part).substr(at, kDssBlockBytes);
+      if (block.size() <= kDssBlockHeaderBytes) continue;
+      payloadBytes += block.size() - kDssBlockHeaderBytes;
+      if (codec == kDssCodecLongPlay) going = lp.Feed(block.substr(kDssBlockHeaderBytes));
+    }
+    if (!going || part.size() < kCountBlocks * kDssBlockBytes) break;
+  }
+  // SP frames are stored in pairs of 42 and 40 bytes.
+  constexpr std::uint64_t kPair = 82, kFirst = 42;
+  if (codec == kDssCodecStandardPlay) *frames = static_cast<size_t>(payloadBytes / kPair * 2 + (payloadBytes % kPair >= kFirst));
+  else *frames = codec == kDssCodecLongPlay ? lp.Frames() : 0;
+  return S_OK;
+}
 
 std::vector<std::string> ReadDssFrames(std::string_view audio, std::uint8_t codec) {
   const std::string payload = Payload(audio);

@@ -29,6 +29,9 @@ inline constexpr int kLpSampleRate = 8000;
 
 // The frames of the audio after the header, in order, as the codec takes them.
 std::vector<std::string> ReadDssFrames(std::string_view audio, std::uint8_t codec);
+// How many frames ReadDssFrames would give for the audio from `offset` of the open file `fd`, read in
+// small parts: the audio is never held whole.
+HRESULT CountDssFrames(int fd, std::uint64_t offset, std::uint8_t codec, size_t* frames);
 // Block-structured audio of these frames. E_INVALIDARG for a frame that is not one of the codec's
 // (an SP frame not 42 bytes with byte 40 zero, an LP frame whose size does not match its first byte)
 // or whose first byte is 0xFF.

@@ -20,6 +20,7 @@
 inline constexpr std::uint8_t kDssCodecStandardPlay = 0;
 inline constexpr std::uint8_t kDssCodecLongPlay = 2;
 inline constexpr size_t kDssBlockBytes = 512;
+inline constexpr size_t kDssMaxHeaderBytes = 3 * kDssBlockBytes;  // version 3
 inline constexpr size_t kDssAuthorBytes = 16;
 inline constexpr size_t kDssCommentBytes = 64;
 

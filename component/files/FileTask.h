@@ -2,7 +2,7 @@
 // One file task of IDPMControl, as the queue runs it.
 #include <string>
 
-#include "component/files/PcmFormat.h"
+#include "component/files/AudioFormat.h"
 #include "platform/automation/Types.h"
 
 struct FileTask {
@@ -11,7 +11,7 @@ struct FileTask {
   Kind kind = Kind::Copy;
   std::string source;       // file paths as PathFromText makes them
   std::string destination;  // a folder, or the target file itself
-  PcmFormat format;         // Convert
+  AudioFormat format;         // Convert
   bool dictationPart = false;    // Separate: write the dictation without its spoken instructions
   bool instructionPart = false;  // Separate: write the spoken instructions as an instruction file
 

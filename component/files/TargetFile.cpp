@@ -32,7 +32,7 @@ HRESULT TargetFile::Open() {
   const std::string folder = FolderOfPath(m_path);
   if (m_path.empty()) return dpmCtrlPathNotFound;
   if (HRESULT hr = CheckWritableFolder(folder); FAILED(hr)) return hr;
-  if (PathExists(m_path)) return dpmCtrlFileExists;
+  if (!m_replacing && PathExists(m_path)) return dpmCtrlFileExists;
   m_fd = CreateUniqueFile(folder + "/." + NameOfPath(m_path) + ".tmp-", 0666, &m_temp);
   if (m_fd < 0) {
     m_temp.clear();
@@ -57,7 +57,8 @@ HRESULT TargetFile::Commit() {
   HRESULT hr = FailOr("sync", ::fsync(m_fd)) == 0 ? S_OK : ResultFromErrno(errno);
   if (::close(m_fd) != 0 && SUCCEEDED(hr)) hr = ResultFromErrno(errno);
   m_fd = -1;
-  if (SUCCEEDED(hr)) hr = RenameNoReplace(m_temp, m_path);
+  if (SUCCEEDED(hr) && m_replacing) hr = ::rename(m_temp.c_str(), m_path.c_str()) == 0 ? S_OK : ResultFromErrno(errno);
+  else if (SUCCEEDED(hr)) hr = RenameNoReplace(m_temp, m_path);
   if (FAILED(hr)) {
     Discard();
     return hr;

@@ -10,7 +10,8 @@
 
 class TargetFile {
  public:
-  explicit TargetFile(std::string path) : m_path(std::move(path)) {}
+  // `replacing`: the target may exist and is replaced in one step (a damaged earlier conversion).
+  explicit TargetFile(std::string path, bool replacing = false) : m_path(std::move(path)), m_replacing(replacing) {}
   TargetFile(const TargetFile&) = delete;
   TargetFile& operator=(const TargetFile&) = delete;
   ~TargetFile() { Discard(); }
@@ -29,6 +30,7 @@ class TargetFile {
 
  private:
   std::string m_path;
+  bool m_replacing;
   std::string m_temp;
   int m_fd = -1;
 };

@@ -1,9 +1,8 @@
-#include "component/files/WaveConverter.h"
-
 #include <dlfcn.h>
 
 #include <mutex>
 
+#include "component/files/WaveConverter.h"
 #include "device/DpmResults.h"
 
 namespace {
@@ -18,23 +17,24 @@ std::string FolderOfThisBinary() {
 }
 
 // Loaded once and kept for the life of the process: a conversion may run while another starts.
-ConvertDssToWaveFn* LoadConverter() {
-  static ConvertDssToWaveFn* convert = nullptr;
+void* ConverterSymbol(const char* name) {
+  static void* module = nullptr;
   static std::once_flag once;
   std::call_once(once, [] {
     const std::string folder = FolderOfThisBinary();
-    if (folder.empty()) return;
-    void* module = ::dlopen((folder + "/DPMConvert.so").c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (module) convert = reinterpret_cast<ConvertDssToWaveFn*>(::dlsym(module, kConvertDssToWaveSymbol));
+    if (!folder.empty()) module = ::dlopen((folder + "/DPMConvert.so").c_str(), RTLD_NOW | RTLD_LOCAL);
   });
-  return convert;
+  return module ? ::dlsym(module, name) : nullptr;
 }
 
 }  // namespace
 
-HRESULT ConvertDssToWave(std::string dss, size_t frames, const PcmFormat& format, TargetFile& target,
-                         TaskProgress& progress) {
-  ConvertDssToWaveFn* convert = LoadConverter();
-  if (!convert) return dpmCtrlNotSupported;
-  return convert(&dss, frames, &format, &target, &progress);
+HRESULT ConvertDss(const ConvertJob& job, TargetFile& target, TaskProgress& progress) {
+  auto* convert = reinterpret_cast<ConvertDssFn*>(ConverterSymbol(kConvertDssSymbol));
+  return convert ? convert(&job, &target, &progress) : dpmCtrlNotSupported;
+}
+
+TargetState InspectTarget(const ConvertJob& job, const std::string& target) {
+  auto* inspect = reinterpret_cast<InspectTargetFn*>(ConverterSymbol(kInspectTargetSymbol));
+  return inspect ? inspect(&job, &target) : TargetState::Foreign;
 }

@@ -1,18 +1,21 @@
 #pragma once
-// The conversion to WAV lives in its own module (DPMConvert.so, beside the module or program that
-// holds this code), loaded on the first conversion: FFmpeg and the many libraries it pulls in then
-// cost nothing to a program that never converts, which is most start-ups.
+// The conversion lives in its own module (DPMConvert.so, beside the module or program that holds
+// this code), loaded on the first conversion: FFmpeg and the many libraries it pulls in then cost
+// nothing to a program that never converts, which is most start-ups.
 #include <string>
 
+#include "component/files/ConvertJob.h"
 #include "component/files/FileTask.h"
-#include "component/files/PcmFormat.h"
 #include "component/files/TargetFile.h"
 
-// The entry point the converter module exports, as WaveConversion(dss, frames, format, target).Run(progress).
-extern "C" using ConvertDssToWaveFn = HRESULT(std::string* dss, size_t frames, const PcmFormat* format,
-                                              TargetFile* target, TaskProgress* progress);
-inline constexpr char kConvertDssToWaveSymbol[] = "DpmConvertDssToWave";
+// The entry points the converter module exports.
+extern "C" using ConvertDssFn = HRESULT(const ConvertJob* job, TargetFile* target, TaskProgress* progress);
+extern "C" using InspectTargetFn = TargetState(const ConvertJob* job, const std::string* target);
+inline constexpr char kConvertDssSymbol[] = "DpmConvertDss";
+inline constexpr char kInspectTargetSymbol[] = "DpmInspectTarget";
 
-// Converts through the module; dpmCtrlNotSupported when the module cannot be loaded.
-HRESULT ConvertDssToWave(std::string dss, size_t frames, const PcmFormat& format, TargetFile& target,
-                         TaskProgress& progress);
+// Converts through the module into the open target; dpmCtrlNotSupported when the module cannot be
+// loaded, else AudioConversion's codes.
+HRESULT ConvertDss(const ConvertJob& job, TargetFile& target, TaskProgress& progress);
+// What the existing file `target` is to `job`; Foreign when the module cannot be loaded.
+TargetState InspectTarget(const ConvertJob& job, const std::string& target);

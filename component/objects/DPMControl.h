@@ -11,7 +11,7 @@
 #include <memory>
 
 #include "component/files/FileTaskQueue.h"
-#include "component/files/PcmFormat.h"
+#include "component/files/AudioFormat.h"
 #include "component/objects/DualInterface.h"
 #include "component/session/EventChannel.h"
 #include "component/session/Session.h"
@@ -44,7 +44,7 @@ class DPMControl : public ComObject<DPMControl, DualInterface<IDPMControl>, ICon
                                      VARIANT_BOOL isInstruction, VARIANT_BOOL delayed) override;
   // Made at once (NewDictation.h); a password asks for encryption: dpmCtrlNotSupported.
   HRESULT NewFile(BSTR path, BSTR password, LONG recordingMode) override;
-  // PCM or IEEE float (PcmFormat.h); a refused block leaves the custom format as it was.
+  // PCM or IEEE float (AudioFormat.h); a refused block leaves the custom format as it was.
   HRESULT put_CustomFormat(VARIANT* format) override;
   HRESULT StartDelayedTasks() override;
   // E_INVALIDARG for a reason that is not a failure code.
@@ -64,6 +64,6 @@ class DPMControl : public ComObject<DPMControl, DualInterface<IDPMControl>, ICon
   std::shared_ptr<EventChannel> m_events;
   std::unique_ptr<Session> m_session;
   std::unique_ptr<FileTaskQueue> m_tasks;
-  PcmFormat m_customFormat;
+  AudioFormat m_customFormat;
   bool m_hasCustomFormat = false;
 };

@@ -13,13 +13,13 @@
 #include "component/objects/DPMFileList.h"
 #include "device/DpmEvents.h"
 #include "device/DpmResults.h"
+#include "device/DpmValues.h"
 #include "platform/automation/CodePage.h"
 #include "platform/automation/SafeArray.h"
 #include "platform/automation/Variant.h"
 
 namespace {
 
-constexpr LONG kPcm16kHz = 0, kPcm8kHz = 1, kFirstCelp = 2, kLastCelp = 4, kCustomFormat = 5;
 constexpr LONG kMaxWaveFormatBytes = 18 + 0xFFFF;
 
 std::string PathOfText(BSTR text) { return PathFromText(ViewOf(text)); }
@@ -84,13 +84,13 @@ HRESULT DPMControl::Delete(BSTR source, VARIANT_BOOL delayed) {
 }
 
 HRESULT DPMControl::Convert(BSTR source, BSTR destination, LONG format, VARIANT_BOOL delayed) {
-  if (format < kPcm16kHz || format > kCustomFormat) return E_INVALIDARG;
-  if (format >= kFirstCelp && format <= kLastCelp) return dpmCtrlAudioFormatNotSupported;
-  if (format == kCustomFormat && !m_hasCustomFormat) return dpmCtrlInvalidWaveFormat;
+  if (format < dpmConvertPcm16kHz || format > dpmConvertCustom) return E_INVALIDARG;
+  if (format >= dpmConvertOrvaneCelp16kHz && format <= dpmConvertSycomCelp11kHz) return dpmCtrlAudioFormatNotSupported;
+  if (format == dpmConvertCustom && !m_hasCustomFormat) return dpmCtrlInvalidWaveFormat;
   FileTask task = NewTask(FileTask::Kind::Convert, source, destination);
-  if (format == kPcm16kHz) task.format = PcmFormat{16000, 1, 16, false};
-  if (format == kPcm8kHz) task.format = PcmFormat{8000, 1, 16, false};
-  if (format == kCustomFormat) task.format = m_customFormat;
+  if (format == dpmConvertPcm16kHz) task.format = AudioFormat{16000, 1, 16, false};
+  if (format == dpmConvertPcm8kHz) task.format = AudioFormat{8000, 1, 16, false};
+  if (format == dpmConvertCustom) task.format = m_customFormat;
   const HRESULT checked = CheckConvert(task);
   return Queue(checked, std::move(task), delayed);
 }
@@ -121,8 +121,8 @@ HRESULT DPMControl::put_CustomFormat(VARIANT* format) {
   if (!format) return E_POINTER;
   std::string block;
   if (HRESULT hr = BytesOf(format, &block); FAILED(hr)) return hr;
-  PcmFormat pcm;
-  if (HRESULT hr = PcmFormatFromWaveFormat(block, &pcm); FAILED(hr)) return hr;
+  AudioFormat pcm;
+  if (HRESULT hr = AudioFormatFromWaveFormat(block, &pcm); FAILED(hr)) return hr;
   m_customFormat = pcm;
   m_hasCustomFormat = true;
   return S_OK;

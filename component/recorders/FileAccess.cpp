@@ -6,6 +6,7 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
+#include "component/recorders/Descriptor.h"
 #include "component/recorders/FaultInjection.h"
 #include "device/DpmResults.h"
 
@@ -42,22 +43,6 @@ HRESULT CheckReadable(const struct stat& st, size_t maxBytes) {
   return S_OK;
 }
 
-class Descriptor {
- public:
-  explicit Descriptor(int fd) : m_fd(fd) {}
-  Descriptor(const Descriptor&) = delete;
-  Descriptor& operator=(const Descriptor&) = delete;
-  ~Descriptor() { Close(); }
-  int Get() const { return m_fd; }
-  int Close() {
-    int result = m_fd >= 0 ? ::close(m_fd) : 0;
-    m_fd = -1;
-    return result;
-  }
-
- private:
-  int m_fd;
-};
 
 std::string RandomSuffix() {
   static constexpr char kLetters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
@@ -137,7 +122,8 @@ std::string DescribeFileResult(HRESULT result) {
   }
 }
 
-HRESULT ReadWholeFile(const std::string& path, size_t maxBytes, std::string* content, FileLinks links) {
+HRESULT OpenReadableFile(const std::string& path, size_t maxBytes, Descriptor* opened, struct stat* status,
+                         FileLinks links) {
   if (path.empty()) return dpmCtrlPathNotFound;
   const bool refuseLinks = links == FileLinks::Refuse;
   // Looked at before it is opened: opening a device or a pipe may block or do something.
@@ -151,6 +137,29 @@ HRESULT ReadWholeFile(const std::string& path, size_t maxBytes, std::string* con
   // Looked at again: the name may have been given to something else in between.
   if (::fstat(fd.Get(), &st) != 0) return ResultFromErrno(errno);
   if (HRESULT hr = CheckReadable(st, maxBytes); FAILED(hr)) return hr;
+  if (status) *status = st;
+  *opened = std::move(fd);
+  return S_OK;
+}
+
+HRESULT ReadAt(int fd, std::uint64_t offset, size_t count, std::string* content) {
+  std::string data(count, '\0');
+  size_t got = 0;
+  while (got < count) {
+    const ssize_t n = ::pread(fd, data.data() + got, count - got, static_cast<off_t>(offset + got));
+    if (n < 0 && errno == EINTR) continue;
+    if (n < 0) return ResultFromErrno(errno);
+    if (n == 0) break;
+    got += static_cast<size_t>(n);
+  }
+  data.resize(got);
+  *content = std::move(data);
+  return S_OK;
+}
+
+HRESULT ReadWholeFile(const std::string& path, size_t maxBytes, std::string* content, FileLinks links) {
+  Descriptor fd;
+  if (HRESULT hr = OpenReadableFile(path, maxBytes, &fd, nullptr, links); FAILED(hr)) return hr;
   std::string data;
   char buffer[16384];
   for (;;) {

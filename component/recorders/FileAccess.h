@@ -17,7 +17,11 @@
 // of the file they replace; a new file gets 0666 less the process's umask, as any other program's.
 #include <string>
 #include <string_view>
+#include <cstdint>
+#include <sys/stat.h>
 #include <sys/types.h>
+
+#include "component/recorders/Descriptor.h"
 
 #include "platform/automation/Types.h"
 
@@ -27,6 +31,12 @@ enum class FileLinks { Follow, Refuse };
 
 HRESULT ReadWholeFile(const std::string& path, size_t maxBytes, std::string* content,
                       FileLinks links = FileLinks::Follow);
+// The checks of ReadWholeFile, leaving the file open for reads in parts; `status` (may be null) gets
+// what fstat says of the opened file.
+HRESULT OpenReadableFile(const std::string& path, size_t maxBytes, Descriptor* opened, struct stat* status,
+                         FileLinks links = FileLinks::Follow);
+// Up to `count` bytes from `offset` (fewer at the end of the file).
+HRESULT ReadAt(int fd, std::uint64_t offset, size_t count, std::string* content);
 HRESULT WriteFileAtomically(const std::string& path, std::string_view content);
 // The component code for a system errno (the table above).
 HRESULT ResultFromErrno(int error);

@@ -5,6 +5,8 @@
 
 #include "platform/automation/Types.h"
 
+struct VARIANT;
+
 struct SAFEARRAY;  // opaque
 
 struct SAFEARRAYBOUND {
@@ -27,7 +29,10 @@ HRESULT SafeArrayGetElement(SAFEARRAY* array, std::span<const LONG> indices, voi
 // `value` is the element's address (LONG*, VARIANT*...), except for VT_BSTR, where it is the BSTR itself.
 HRESULT SafeArrayPutElement(SAFEARRAY* array, std::span<const LONG> indices, const void* value);
 HRESULT SafeArrayCopy(SAFEARRAY* array, SAFEARRAY** copy);
-long SafeArrayLiveCount();  // arrays alive in this process, for leak tests
+long SafeArrayLiveCount();
+// A VT_ARRAY|VT_UI1 variant of these bytes (lower bound 0), as format blocks cross interfaces; the
+// variant owns the array.
+HRESULT MakeByteArray(std::span<const BYTE> bytes, VARIANT* v);  // arrays alive in this process, for leak tests
 
 // Owns one array and destroys it exactly once.
 class SafeArrayHolder {

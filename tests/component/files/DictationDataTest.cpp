@@ -3,7 +3,7 @@
 
 #include "component/files/DictationCompanion.h"
 #include "component/files/DictationTime.h"
-#include "component/files/PcmFormat.h"
+#include "component/files/AudioFormat.h"
 #include "device/DpmResults.h"
 
 namespace {
@@ -167,11 +167,18 @@ std::string Block(unsigned tag, unsigned channels, unsigned rate, unsigned bits,
   return b;
 }
 
+AudioFormat Encoded(AudioEncoding encoding, int rate, int bits, long bitRate) {
+  AudioFormat format{rate, 1, bits, false};
+  format.encoding = encoding;
+  format.bitRate = bitRate;
+  return format;
+}
+
 struct WaveRow {
   const char* name;
   std::string block;
   HRESULT result;
-  PcmFormat format;
+  AudioFormat format;
 };
 
 const WaveRow kWaves[] = {
@@ -189,15 +196,28 @@ const WaveRow kWaves[] = {
     {"4 kHz", Block(1, 1, 4000, 16), dpmCtrlAudioFormatNotSupported, {}},
     {"96 kHz", Block(1, 1, 96000, 16), dpmCtrlAudioFormatNotSupported, {}},
     {"float of 16 bits", Block(3, 1, 16000, 16), dpmCtrlAudioFormatNotSupported, {}},
+    {"FLAC", Block(0xF1AC, 1, 16000, 16), S_OK, Encoded(AudioEncoding::Flac, 16000, 16, 0)},
+    {"FLAC of 8 bits", Block(0xF1AC, 1, 16000, 8), dpmCtrlAudioFormatNotSupported, {}},
+    {"MP3 at 128 kbit/s", Block(0x55, 1, 16000, 0).replace(8, 4, std::string("\x80\x3E\x00\x00", 4)), S_OK,
+     Encoded(AudioEncoding::Mp3, 16000, 0, 128000)},
+    {"Opus at 44.1 kHz", Block(0x704F, 1, 44100, 0), dpmCtrlAudioFormatNotSupported, {}},
+    {"Opus keeping complete conversions", Block(0x704F, 2, 48000, 0, 8) + "QVRL" + std::string("\x01\0\0\0", 4), S_OK,
+     [] {
+       AudioFormat f = Encoded(AudioEncoding::Opus, 48000, 0, 0);
+       f.channels = 2;
+       f.keepComplete = true;
+       return f;
+     }()},
+    {"extra bytes of the codec's own", Block(1, 1, 16000, 16, 4) + "MPEG", S_OK, {16000, 1, 16, false}},
 };
 
 class WaveFormatBlock : public ::testing::TestWithParam<WaveRow> {};
 
 TEST_P(WaveFormatBlock, GivesThePcmFormatOrItsRefusal) {
-  PcmFormat format{1, 1, 1, false};
-  EXPECT_EQ(PcmFormatFromWaveFormat(GetParam().block, &format), GetParam().result);
+  AudioFormat format{1, 1, 1, false};
+  EXPECT_EQ(AudioFormatFromWaveFormat(GetParam().block, &format), GetParam().result);
   if (GetParam().result == S_OK) EXPECT_EQ(format, GetParam().format);
-  else EXPECT_EQ(format, (PcmFormat{1, 1, 1, false}));
+  else EXPECT_EQ(format, (AudioFormat{1, 1, 1, false}));
 }
 
 INSTANTIATE_TEST_SUITE_P(Rows, WaveFormatBlock, ::testing::ValuesIn(kWaves));
@@ -205,8 +225,8 @@ INSTANTIATE_TEST_SUITE_P(Rows, WaveFormatBlock, ::testing::ValuesIn(kWaves));
 TEST(WaveFormatBlock, ContradictingBytesPerSecond) {
   std::string block = Block(1, 1, 16000, 16);
   block[8] ^= 1;
-  PcmFormat format;
-  EXPECT_EQ(PcmFormatFromWaveFormat(block, &format), dpmCtrlInvalidWaveFormat);
+  AudioFormat format;
+  EXPECT_EQ(AudioFormatFromWaveFormat(block, &format), dpmCtrlInvalidWaveFormat);
 }
 
 }  // namespace

@@ -7,7 +7,7 @@
 
 #include "component/files/DictationCompanion.h"
 #include "component/files/DssHeader.h"
-#include "component/files/PcmFormat.h"
+#include "component/files/AudioFormat.h"
 #include "fuzz/DictationInputFuzz.h"
 #include "tests/component/TempFolder.h"
 
@@ -32,10 +32,10 @@ TEST(DictationFuzzSeeds, EverySeedIsAValidFileOfItsKind) {
     const std::string kind = seed.extension().string();
     DssHeader header;
     DictationCompanion companion;
-    PcmFormat format;
+    AudioFormat format;
     const HRESULT read = kind == ".dss"    ? ReadDssHeader(bytes, &header)
                          : kind == ".json" ? CompanionFromJson(bytes, &companion)
-                                           : PcmFormatFromWaveFormat(bytes, &format);
+                                           : AudioFormatFromWaveFormat(bytes, &format);
     EXPECT_EQ(read, S_OK) << seed;
   }
 }

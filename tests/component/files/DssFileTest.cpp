@@ -1,6 +1,14 @@
 // The DSS header and audio blocks, written by the component and read back by it and by FFmpeg.
+#include <fcntl.h>
 #include <gtest/gtest.h>
+#include <sys/resource.h>
+#include <sys/wait.h>
+#include <unistd.h>
 
+#include <array>
+#include <filesystem>
+
+#include "component/files/DictationFile.h"
 #include "component/files/DictationMaker.h"
 #include "component/files/DssAudio.h"
 #include "component/files/DssHeader.h"
@@ -227,6 +235,93 @@ TEST(DictationMaker, RecordedAudioIsAToneTheDecoderTakesWithoutComplaint) {
   EXPECT_GT(decoded.rms, 100);    // audible
   EXPECT_LT(decoded.rms, 3000);   // and far from clipping
   EXPECT_EQ(DssMilliseconds(kDssCodecStandardPlay, frames), 2011);
+}
+
+// The count read in parts, from a file, agrees with the frames read whole: across the parts it reads
+// at a time, and with the audio cut anywhere.
+struct CountRow {
+  std::uint8_t codec;
+  size_t frames;
+  size_t cut;  // bytes taken off the end
+};
+
+class DssFrameCount : public ::testing::TestWithParam<CountRow> {};
+
+TEST_P(DssFrameCount, FromTheFileAgreesWithTheFramesReadWhole) {
+  const CountRow row = GetParam();
+  std::string audio;
+  std::vector<std::string> frames(row.frames, std::string(kSpFrameBytes, '\0'));
+  if (row.codec == kDssCodecLongPlay) {
+    // Every LP frame size in turn: 24, 20, 4 and 1 bytes, chosen by the first byte's two low bits.
+    for (size_t i = 0; i < frames.size(); ++i) frames[i] = std::string(std::array<size_t, 4>{24, 20, 4, 1}[i % 4], static_cast<char>(i % 4));
+  }
+  ASSERT_EQ(WriteDssFrames(frames, row.codec, &audio), S_OK);
+  audio.resize(audio.size() - std::min(row.cut, audio.size()));
+  TempFolder folder;
+  WriteText(folder / "a.dss", std::string(1024, 'h') + audio);
+  const int fd = ::open((folder / "a.dss").c_str(), O_RDONLY);
+  size_t counted = 0;
+  EXPECT_EQ(CountDssFrames(fd, 1024, row.codec, &counted), S_OK);
+  ::close(fd);
+  EXPECT_EQ(counted, ReadDssFrames(audio, row.codec).size());
+}
+
+INSTANTIATE_TEST_SUITE_P(Rows, DssFrameCount,
+                         ::testing::Values(CountRow{kDssCodecStandardPlay, 0, 0}, CountRow{kDssCodecStandardPlay, 13, 0},
+                                           CountRow{kDssCodecStandardPlay, 13, 1}, CountRow{kDssCodecStandardPlay, 13, 45},
+                                           CountRow{kDssCodecStandardPlay, 5000, 0}, CountRow{kDssCodecStandardPlay, 5000, 300},
+                                           CountRow{kDssCodecLongPlay, 50, 0}, CountRow{kDssCodecLongPlay, 50, 7},
+                                           CountRow{kDssCodecLongPlay, 12000, 0}, CountRow{kDssCodecLongPlay, 12001, 501}));
+
+// Other recorders fill header bytes this component neither reads nor writes: they are not ours to
+// interpret, and such a file reads as the same dictation.
+TEST_P(DssHeaderVersion, BytesOutsideOurFieldsDoNotChangeTheDictation) {
+  std::string clean;
+  ASSERT_EQ(NewDssFile(SampleHeader(GetParam()), &clean), S_OK);
+  std::string filled = clean;
+  for (size_t i = 4; i < filled.size(); ++i)
+    if (filled[i] == '\0') filled[i] = static_cast<char>(0x20 + i % 90);
+  // Our fields keep their padding: the author, times, codec and comment stay as written.
+  for (auto [at, size] : {std::pair<size_t, size_t>{0x0C, 16}, {0x26, 24}, {0x2A4, 1}, {0x31E, 64}})
+    filled.replace(at, size, clean.substr(at, size));
+  std::string audio;
+  ASSERT_EQ(WriteDssFrames(std::vector<std::string>(30, std::string(kSpFrameBytes, '\0')), kDssCodecStandardPlay, &audio), S_OK);
+  TempFolder folder;
+  WriteText(folder / "clean.dss", clean + audio);
+  WriteText(folder / "filled.dss", filled + audio);
+  DictationSnapshot a, b;
+  ASSERT_EQ(DictationFile(folder / "clean.dss").Load(&a), S_OK);
+  ASSERT_EQ(DictationFile(folder / "filled.dss").Load(&b), S_OK);
+  EXPECT_EQ(b.type, kFileTypeDictation);
+  EXPECT_EQ(b.header.author, a.header.author);
+  EXPECT_EQ(b.header.comment, a.header.comment);
+  EXPECT_EQ(b.frames, 30u);
+  EXPECT_EQ(Demux(folder / "filled.dss").packets, Demux(folder / "clean.dss").packets);
+}
+
+// Reading a dictation's header, companion and length does not hold its audio: the peak memory of a
+// child that loads a 200 MiB dictation grows by far less than the file.
+TEST(DictationFile, LoadingALargeDictationKeepsMemoryFlat) {
+  TempFolder folder;
+  const std::string path = folder / "long.dss";
+  WriteText(path, SpFile(12));
+  constexpr off_t kBytes = 200 << 20;
+  std::filesystem::resize_file(path, kBytes);  // sparse: whole blocks of silent frames
+  const pid_t child = ::fork();
+  ASSERT_GE(child, 0);
+  if (child == 0) {
+    rusage before{}, after{};
+    ::getrusage(RUSAGE_SELF, &before);
+    DictationSnapshot snapshot;
+    const bool loaded = DictationFile(path).Load(&snapshot) == S_OK && snapshot.frames > 4000000;
+    ::getrusage(RUSAGE_SELF, &after);
+    const long grewKiB = after.ru_maxrss - before.ru_maxrss;
+    ::_exit(!loaded ? 2 : grewKiB < (32 << 10) ? 0 : 1);
+  }
+  int status = 0;
+  ASSERT_EQ(::waitpid(child, &status, 0), child);
+  ASSERT_TRUE(WIFEXITED(status));
+  EXPECT_EQ(WEXITSTATUS(status), 0) << "1: memory grew with the file; 2: not loaded";
 }
 
 }  // namespace

@@ -35,6 +35,7 @@ double Sample(const AVFrame* frame, int i) {
     case AV_SAMPLE_FMT_FLT: return reinterpret_cast<const float*>(frame->data[0])[i * frame->ch_layout.nb_channels];
     case AV_SAMPLE_FMT_U8: return frame->data[0][i * frame->ch_layout.nb_channels] - 128.0;
     case AV_SAMPLE_FMT_S16P: return reinterpret_cast<const int16_t*>(frame->data[0])[i];
+    case AV_SAMPLE_FMT_FLTP: return reinterpret_cast<const float*>(frame->data[0])[i];
     default: return 0;
   }
 }
@@ -70,6 +71,9 @@ DecodedAudio Decode(const std::string& path) {
     return out;
   const AVCodecParameters* parameters = input.context->streams[0]->codecpar;
   out.container = input.context->iformat->name;
+  for (const AVDictionary* tags : {input.context->metadata, input.context->streams[0]->metadata})
+    for (const AVDictionaryEntry* e = nullptr; (e = av_dict_get(tags, "", e, AV_DICT_IGNORE_SUFFIX));)
+      out.tags.emplace(e->key, e->value);
   out.codec = avcodec_get_name(parameters->codec_id);
   Codec decoder;
   const AVCodec* codec = avcodec_find_decoder(parameters->codec_id);

@@ -22,6 +22,7 @@ struct DecodedAudio {
   long long samples = 0;  // per channel
   double rms = 0;         // of the first channel, in the decoder's own sample scale
   int warnings = 0;       // FFmpeg's warnings and errors while decoding
+  std::map<std::string, std::string> tags;  // the container's and the stream's, keys as FFmpeg gives them
 };
 
 DemuxedFile Demux(const std::string& path);

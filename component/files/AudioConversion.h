@@ -1,20 +1,22 @@
 #pragma once
-// Decodes the audio of a DSS dictation (DSS SP or G.723.1) with FFmpeg and writes it as a PCM WAV
-// file in the wanted format, resampled as needed. The dictation is read from memory, never by FFmpeg
-// from the disk, and the WAV goes into a TargetFile, which the caller commits.
+// Decodes the audio of a DSS dictation (DSS SP or G.723.1) with FFmpeg and writes it in the wanted
+// format (PCM WAV, FLAC, Opus in Ogg or MP3), resampled as needed and with the dictation's tags. The
+// dictation is read in parts from its open file, so memory stays flat in its length; the output goes
+// into a TargetFile, which the caller commits. A WAV too large for the RIFF form's 32-bit sizes is
+// written as RF64.
 #include <string>
 
 #include "component/files/AvHolders.h"
+#include "component/files/ConvertJob.h"
 #include "component/files/FileTask.h"
-#include "component/files/PcmFormat.h"
 #include "component/files/TargetFile.h"
 
-class WaveConversion {
+class AudioConversion {
  public:
-  // `dss` holds a whole DSS file of `frames` frames (DictationFile read it); `target` is open.
-  WaveConversion(std::string dss, size_t frames, const PcmFormat& format, TargetFile& target);
-  WaveConversion(const WaveConversion&) = delete;
-  WaveConversion& operator=(const WaveConversion&) = delete;
+  // `target` is open; `job.source` stays open while this lives.
+  AudioConversion(const ConvertJob& job, TargetFile& target);
+  AudioConversion(const AudioConversion&) = delete;
+  AudioConversion& operator=(const AudioConversion&) = delete;
 
   // dpmCtrlInvalidFile when FFmpeg cannot read or decode the audio, dpmCtrlAudioFormatNotSupported
   // when it cannot write the format, the target's code when writing fails, or the reason to stop.
@@ -27,18 +29,21 @@ class WaveConversion {
   static int64_t SeekOutput(void* opaque, int64_t offset, int whence);
 
   HRESULT OpenInput();
+  HRESULT OpenEncoder();
   HRESULT OpenOutput();
   HRESULT OpenResampler();
   HRESULT Decode(const AVPacket* packet);
   HRESULT Resample(const AVFrame* decoded);
+  // Hands the encoder whole frames of its size from the queue; `flush` also the rest, then drains it.
+  HRESULT EncodeQueued(bool flush);
   HRESULT Encode(AVFrame* samples);
   // The code for a failed FFmpeg call in the output: a write failure's own code, else `otherwise`.
   HRESULT OutputFailure(HRESULT otherwise) const;
 
-  std::string m_dss;
-  size_t m_position = 0;
-  size_t m_frames;
-  PcmFormat m_format;
+  const ConvertJob& m_job;
+  int64_t m_sourceSize = 0;
+  int64_t m_position = 0;
+  bool m_patchEndTime = false;
   TargetFile& m_target;
   HRESULT m_writeFailure = S_OK;
   int64_t m_samplesOut = 0;
@@ -51,5 +56,6 @@ class WaveConversion {
   AvOutput m_output;
   AvCodec m_encoder;
   SwrPtr m_resampler;
+  AvFifo m_queue;
   AvFramePtr m_decoded;
 };
