@@ -13,7 +13,8 @@ struct Flag {
   const char* name;
   CommandOption option;
 };
-constexpr Flag kFlags[] = {{"--all", kOptAll}, {"--dry-run", kOptDryRun}, {"--json", kOptJson}, {"--yes", kOptYes}};
+constexpr Flag kFlags[] = {{"--all", kOptAll},   {"--dry-run", kOptDryRun},  {"--json", kOptJson},
+                           {"--yes", kOptYes},   {"-r", kOptRecursive},      {"--recursive", kOptRecursive}};
 
 }  // namespace
 
@@ -37,15 +38,21 @@ bool CCommandLine::Parse(const std::vector<std::string>& words, CommandLine* out
       optionsEnded = true;
     } else if (word == "-h" || word == "--help") {
       line.help = true;
-    } else if (word == "-d" || word == "--device" || word == "--format") {
-      const bool device = word != "--format";
-      const std::string* number = value(device ? "a recorder number" : "a format number");
+    } else if (word == "-d" || word == "--device" || word == "-j" || word == "--jobs") {
+      const bool device = word == "-d" || word == "--device";
+      const std::string* number = value(device ? "a recorder number" : "a number of conversions");
       if (!number) return false;
-      if (!ParseLong(*number, device ? &line.device : &line.format) || (device && line.device < 0)) {
+      LONG* out = device ? &line.device : &line.jobs;
+      if (!ParseLong(*number, out) || *out < (device ? 0 : 1)) {
         *error = "not a valid number for " + word + ": " + *number;
         return false;
       }
-      line.given |= device ? kOptDevice : kOptFormat;
+      line.given |= device ? kOptDevice : kOptJobs;
+    } else if (word == "--format") {
+      const std::string* name = value("a format");
+      if (!name) return false;
+      line.format = *name;
+      line.given |= kOptFormat;
     } else if (word == "--apply") {
       const std::string* file = value("a settings file");
       if (!file) return false;
@@ -78,6 +85,8 @@ const char* CCommandLine::OptionName(CommandOption option) {
     case kOptYes: return "--yes";
     case kOptApply: return "--apply";
     case kOptFormat: return "--format";
+    case kOptRecursive: return "-r";
+    case kOptJobs: return "-j";
   }
   return "?";
 }

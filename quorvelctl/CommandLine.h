@@ -14,7 +14,9 @@ enum CommandOption : unsigned {
   kOptJson = 1u << 3,    // --json
   kOptYes = 1u << 4,     // --yes
   kOptApply = 1u << 5,   // --apply FILE
-  kOptFormat = 1u << 6,  // --format N
+  kOptFormat = 1u << 6,  // --format NAME
+  kOptRecursive = 1u << 7,  // -r, --recursive
+  kOptJobs = 1u << 8,       // -j N, --jobs N
 };
 
 struct CommandLine {
@@ -24,7 +26,8 @@ struct CommandLine {
   bool help = false;
   LONG device = 0;
   std::string applyFile;
-  LONG format = 0;
+  std::string format;  // as given; empty when not
+  LONG jobs = 0;       // 0: one per core
 };
 
 class CCommandLine {

@@ -3,6 +3,7 @@
 #include <array>
 
 #include "quorvelctl/ApplyCommand.h"
+#include "quorvelctl/BatchConvert.h"
 #include "quorvelctl/FileCommands.h"
 #include "quorvelctl/FileTaskCommand.h"
 #include "quorvelctl/RecorderCommands.h"
@@ -83,14 +84,23 @@ constexpr std::array<CommandEntry, 15> kCommands{{
      "value for shows the component's code instead (--json: under \"unreadable\"); a file that is no\n"
      "dictation has only its name, type and date. Exit 1 when FILE is missing or cannot be read at all.",
      kJ, 1, 1, CFileCommands::Info},
-    {"convert", "convert FILE OUT.wav [--format 0|1] [--json]",
-     "Converts the dictation FILE to a PCM WAV file OUT.wav: --format 0 16 kHz (the default), 1 8 kHz,\n"
-     "16-bit mono. OUT.wav must not exist yet; an existing folder (or a name ending in '/', which must\n"
-     "be one) gets the WAV named after FILE. On a terminal a progress bar runs on stderr. Ctrl-C\n"
-     "(SIGINT), SIGTERM or a hang-up (SIGHUP) cancels it and leaves no OUT.wav (exit 1,\n"
-     "dpmCtrlOperationCancelled).\n"
-     "Exit 1 when FILE is missing or the component refuses.",
-     kJ | kOptFormat, 2, 2, CFileTaskCommand::Convert},
+    {"convert", "convert SOURCE... DIR [-r] [-j N] [--format wav16|wav8|flac|opus|mp3] [--json]",
+     "Converts dictations into the folder DIR, each under its own name with the format's extension.\n"
+     "SOURCE is a dictation or, with -r, a folder whose .dss and .ds2 files (subfolders too, their\n"
+     "layout kept under DIR) are converted. --format: wav16 16 kHz 16-bit mono PCM WAV (the default,\n"
+     "also 0), wav8 the same at 8 kHz (also 1), flac, opus (Ogg) or mp3 at 16 kHz mono; the author,\n"
+     "recording time and comment go into the file's tags. -j N runs N conversions at once (default:\n"
+     "one per core). On a terminal one progress bar covers the batch (files and audio time done, time\n"
+     "left). Each dictation gives a line (--json: a JSON document per line); one that cannot be\n"
+     "converted (a DS2 file, say) is named on stderr with its code and the others go on. Run again, a\n"
+     "batch converts only what is missing: a whole earlier conversion is kept, a damaged one is done\n"
+     "again, and a file of the same name that is no conversion of the dictation is left alone\n"
+     "(dpmCtrlFileExists). Two batches into one folder never write one file twice.\n"
+     "Ctrl-C (SIGINT), SIGTERM or a hang-up (SIGHUP) stops every running conversion and leaves no\n"
+     "partial file (exit 1). `convert FILE OUT.wav` names the target of one dictation, which must not\n"
+     "exist.\n"
+     "Exit 1 when any dictation was not converted, naming how many of a batch.",
+     kJ | kOptFormat | kOptRecursive | kOptJobs, 2, SIZE_MAX, CBatchConvert::Run},
     {"copy", "copy FILE DIR [--json]",
      "Copies the dictation FILE, with its companion file and instruction file, into the folder DIR,\n"
      "where no file of that name may exist yet. Progress and cancelling (SIGINT, SIGTERM, SIGHUP) as for\n"
@@ -123,12 +133,14 @@ constexpr std::string_view kProgramHelp =
     "  format [-d N] --yes                  format a recorder's card\n"
     "  files [-d N]                         the dictations on a recorder's card\n"
     "  info FILE                            every property of a dictation\n"
-    "  convert FILE OUT.wav [--format 0|1]  convert a dictation to WAV (Ctrl-C cancels)\n"
+    "  convert SOURCE... DIR [-r] [-j N] [--format F]  convert dictations: wav16|wav8|flac|opus|mp3\n"
     "  copy FILE DIR                        copy a dictation into a folder\n"
     "  move FILE DIR                        move a dictation into a folder\n"
     "\n"
     "options:\n"
     "  -d, --device N   the recorder numbered N in list (default 0)\n"
+    "  -r, --recursive  convert: take the dictations in folders and their subfolders\n"
+    "  -j, --jobs N     convert: N conversions at once (default: one per core)\n"
     "  --json           print one JSON document (watch: one per line) instead of text\n"
     "  -h, --help       this help; `quorvelctl COMMAND --help` for a command's\n"
     "  --version        the program's name and version\n"

@@ -12,7 +12,6 @@
 namespace {
 
 constexpr int kPumpMs = 200;
-constexpr LONG kPcm16kHz = 0, kPcm8kHz = 1;
 constexpr LONG kTaskOver = 100;
 
 // copy and move take a folder: without this check a missing one would become the copy's file name.
@@ -22,17 +21,6 @@ bool IsFolder(const std::string& path) {
 }
 
 }  // namespace
-
-ExitCode CFileTaskCommand::Convert(CCommandContext& context) {
-  const LONG format = context.Line().format;
-  if (format != kPcm16kHz && format != kPcm8kHz) {
-    return context.Console().Usage("--format is 0 (PCM 16 kHz) or 1 (PCM 8 kHz)");
-  }
-  return CFileTaskCommand(context, "convert")
-      .Run([format](IDPMControl* control, BSTR source,
-                    BSTR destination) { return control->Convert(source, destination, format, VARIANT_FALSE); },
-           "converted");
-}
 
 ExitCode CFileTaskCommand::Copy(CCommandContext& context) {
   return CFileTaskCommand(context, "copy")
@@ -53,10 +41,7 @@ ExitCode CFileTaskCommand::Run(const Start& start, const char* done) {
   const std::string& source = m_context.Line().arguments[0];
   const std::string& destination = m_context.Line().arguments[1];
   const std::string label = std::string(m_verb) + " " + source;
-  // convert's OUT.wav may be a folder too; written with a trailing '/' it must be one, or the
-  // component would drop the '/' and write a file of that name.
-  const bool toFolder = m_context.Line().command != "convert" || destination.ends_with('/');
-  if (toFolder && !IsFolder(destination)) {
+  if (!IsFolder(destination)) {
     return console.Failure(label + ": " + destination + " is not a folder", dpmCtrlPathNotFound);
   }
   std::optional<Bstr> wideSource = Utf8ToBstr(source), wideDestination = Utf8ToBstr(destination);

@@ -1,5 +1,5 @@
 #pragma once
-// convert, copy and move: one file task of the component, followed to its end through the progress
+// copy and move: one file task of the component, followed to its end through the progress
 // events (a bar on a terminal). SIGINT, SIGTERM or SIGHUP cancels it, and the component then leaves
 // no target.
 #include <functional>
@@ -11,7 +11,6 @@
 
 class CFileTaskCommand {
  public:
-  static ExitCode Convert(CCommandContext& context);
   static ExitCode Copy(CCommandContext& context);
   static ExitCode Move(CCommandContext& context);
 

@@ -23,8 +23,9 @@ CProgressBar::CProgressBar() : m_shown(::isatty(STDERR_FILENO) == 1) {}
 
 void CProgressBar::Show(const std::string& text, LONG percent) {
   percent = std::clamp<LONG>(percent, 0, 100);
-  if (!m_shown || percent == m_percent) return;
+  if (!m_shown || (percent == m_percent && text == m_text)) return;
   m_percent = percent;
+  m_text = text;
   // The last column stays free: writing there makes some terminals wrap at once.
   const std::string line = Line(text, percent, TerminalWidth() - 1);
   std::fprintf(stderr, "\r%s\x1b[K", line.c_str());
@@ -35,6 +36,14 @@ void CProgressBar::Show(const std::string& text, LONG percent) {
 void CProgressBar::Finish() {
   if (!m_drawn) return;
   std::fputc('\n', stderr);
+  std::fflush(stderr);
+  m_drawn = false;
+  m_percent = -1;
+}
+
+void CProgressBar::Clear() {
+  if (!m_drawn) return;
+  std::fputs("\r\x1b[K", stderr);
   std::fflush(stderr);
   m_drawn = false;
   m_percent = -1;

@@ -16,6 +16,8 @@ class CProgressBar {
   void Show(const std::string& text, LONG percent);
   // Ends the line drawn so far, so what follows starts on its own.
   void Finish();
+  // Wipes the line drawn so far, for a line of output in its place; the next Show draws it again.
+  void Clear();
 
   // "[#########.........]  45% Convert DICT0001.DSS", the text cut to keep the line in `width`.
   static std::string Line(const std::string& text, LONG percent, size_t width);
@@ -24,4 +26,5 @@ class CProgressBar {
   bool m_shown;
   bool m_drawn = false;
   LONG m_percent = -1;
+  std::string m_text;
 };

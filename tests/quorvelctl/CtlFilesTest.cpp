@@ -4,7 +4,9 @@
 
 #include <cmath>
 #include <filesystem>
+#include <fstream>
 #include <random>
+#include <thread>
 
 #include "tests/component/files/FfmpegProbe.h"
 #include "tests/quorvelctl/CtlFixture.h"
@@ -341,5 +343,50 @@ TEST_F(CtlFilesTest, TheToolRecordingOnAFullCardLeavesNothingOnIt) {
 
 INSTANTIATE_TEST_SUITE_P(Tasks, CtlFullDiskTest,
                          ::testing::Values("convert %C/DICT0001.DSS %T/out/o.wav", "copy %C/DICT0001.DSS %T/out"));
+
+// A batch: every dictation of a folder, one of them a DS2 file that is named and skipped; run again,
+// only what is missing or damaged is converted.
+TEST_F(CtlFilesTest, ABatchNamesWhatFailsAndRunAgainDoesOnlyWhatIsMissing) {
+  for (const char* seconds : {"2", "3", "2"}) Record(seconds);
+  { std::ofstream(Card() + "/NOTE.DS2") << "\x03" "ds2 not a public format"; }
+  fs::create_directory(Path("out"));
+  const CtlRun first = Ctl("convert -r -j 2 --format flac --json " + Card() + " " + Path("out"));
+  EXPECT_EQ(first.exit, 1);
+  EXPECT_NE(first.err.find("convert " + Card() + "/NOTE.DS2: dpmCtrlAudioFormatNotSupported\n"), std::string::npos)
+      << first.err;
+  EXPECT_NE(first.err.find("convert: 1 of 4 dictations not converted\n"), std::string::npos) << first.err;
+  ASSERT_EQ(Lines(first.out).size(), 4u) << first.out;
+  for (const std::string& line : Lines(first.out)) EXPECT_TRUE(Parsed(line).contains("source")) << line;
+  EXPECT_EQ(Names(Path("out")), (std::vector<std::string>{"DICT0001.flac", "DICT0002.flac", "DICT0003.flac"}));
+
+  fs::resize_file(Path("out/DICT0002.flac"), fs::file_size(Path("out/DICT0002.flac")) / 2);
+  const CtlRun again = Ctl("convert -r -j 1 --format flac " + Card() + " " + Path("out"));
+  EXPECT_EQ(again.exit, 1);
+  EXPECT_EQ(again.out, "already converted " + Card() + "/DICT0001.DSS to " + Path("out/DICT0001.flac") + "\n" +
+                           "converted " + Card() + "/DICT0002.DSS to " + Path("out/DICT0002.flac") + "\n" +
+                           "already converted " + Card() + "/DICT0003.DSS to " + Path("out/DICT0003.flac") + "\n");
+  EXPECT_NEAR(Decode(Path("out/DICT0002.flac")).samples / 16.0, 3000, kFrameMs);
+  EXPECT_EQ(Names(Path("out")).size(), 3u) << "no temporary or lock file is left";
+}
+
+// Two batches into one folder at once: each target is written once, and both end well.
+TEST_F(CtlFilesTest, TwoBatchesIntoOneFolderAtOnceBothSucceed) {
+  for (int i = 0; i < 4; ++i) Record("20");
+  fs::create_directory(Path("out"));
+  int status[2] = {-1, -1};
+  std::vector<std::thread> batches;
+  for (int i = 0; i < 2; ++i) {
+    batches.emplace_back([&, i] {
+      const std::string log = Path("batch" + std::to_string(i) + ".log");
+      status[i] = std::system((std::string(QUORVELCTL_PROGRAM) + " convert -r -j 2 " + Card() + " " + Path("out") +
+                               " >" + log + " 2>&1").c_str());
+    });
+  }
+  for (std::thread& batch : batches) batch.join();
+  for (int i = 0; i < 2; ++i) EXPECT_EQ(status[i], 0) << ReadText(Path("batch" + std::to_string(i) + ".log"));
+  EXPECT_EQ(Names(Path("out")),
+            (std::vector<std::string>{"DICT0001.wav", "DICT0002.wav", "DICT0003.wav", "DICT0004.wav"}));
+  EXPECT_NEAR(Decode(Path("out/DICT0004.wav")).samples / 16.0, 20000, kFrameMs);
+}
 
 }  // namespace

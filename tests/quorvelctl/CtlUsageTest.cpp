@@ -24,8 +24,8 @@ INSTANTIATE_TEST_SUITE_P(Errors, UsageTest,
                                            "apply f", "apply f -d 0 --all", "apply --all", "watch",
                                            "watch --apply", "watch extra --apply f", "time --yes", "format",
                                            "format --dry-run --yes", "help nonsense", "files extra", "files --all",
-                                           "info", "info a b", "info a -d 0", "convert a", "convert a b c",
-                                           "convert a b --format 2", "convert a b --format -1", "convert a b -d 0",
+                                           "info", "info a b", "info a -d 0", "convert a", "convert a b -j 0",
+                                           "convert a b --format 2", "convert a b --format ogg", "convert a b -d 0",
                                            "copy a", "copy a b --format 1", "move a b c", "move --dry-run a b"));
 
 TEST_F(CtlTest, HelpForTheProgramAndEachCommand) {
