@@ -1,6 +1,6 @@
 #!/usr/bin/env bash
 # Installs the Debian packages the project needs, only those still missing.
-# Usage: scripts/deps.sh build|run|dev
+# Usage: scripts/deps.sh build|run|dev|bench
 set -euo pipefail
 
 build_pkgs=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenchmark-dev
@@ -8,6 +8,8 @@ build_pkgs=(cmake ninja-build g++ qt6-base-dev libgtest-dev libgmock-dev libbenc
             libswresample-dev libavutil-dev)
 run_pkgs=(xvfb x11vnc xauth)
 dev_pkgs=(imagemagick clang libclang-rt-14-dev x11-utils vncsnapshot)
+# The conversion benchmark measures against FFmpeg's own command.
+bench_pkgs=(ffmpeg)
 
 # The manual pages and icon rendered, the desktop files validated, the package's dependencies found.
 build_pkgs+=(scdoc librsvg2-bin desktop-file-utils appstream man-db dpkg-dev file)
@@ -21,7 +23,8 @@ case "${1:-build}" in
   build) ;;
   run) want+=("${run_pkgs[@]}") ;;
   dev) want+=("${run_pkgs[@]}" "${dev_pkgs[@]}") ;;
-  *) echo "usage: $0 build|run|dev" >&2; exit 2 ;;
+  bench) want+=("${bench_pkgs[@]}") ;;
+  *) echo "usage: $0 build|run|dev|bench" >&2; exit 2 ;;
 esac
 
 missing=()
