@@ -6,6 +6,7 @@
 #include "app/MarnCtrlDlg.h"
 #include "app/PathText.h"
 #include "device/DpmResults.h"
+#include "device/DpmValues.h"
 #include "fileinfo/MarnFileInfoDlg.h"
 #include "platform/automation/Bstr.h"
 #include "platform/automation/CodePage.h"
@@ -14,8 +15,6 @@
 #include "platform/ui/HostServices.h"
 
 namespace {
-
-constexpr int kCustomFormatEntry = 5;
 
 VARIANT_BOOL AsBool(int flag) { return flag ? VARIANT_TRUE : VARIANT_FALSE; }
 
@@ -162,7 +161,7 @@ void CMarnCtrlDlg::OnGetFileInfo() {
 }
 
 void CMarnCtrlDlg::OnSelchangeConversionFormat() {
-  GetDlgItem(IDC_SELECT_CUSTOM_FORMAT)->EnableWindow(m_formatBox.GetCurSel() == kCustomFormatEntry);
+  GetDlgItem(IDC_SELECT_CUSTOM_FORMAT)->EnableWindow(m_formatBox.GetCurSel() == dpmConvertCustom);
 }
 
 void CMarnCtrlDlg::OnSelectCustomFormat() {

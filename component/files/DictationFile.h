@@ -1,8 +1,8 @@
 #pragma once
 // One file as the dictation-file operations see it: what kind it is, its DSS header, its companion
-// and the length of its audio. Loading reads it whole (it must be a regular file of at most
-// kMaxDictationBytes); writing replaces the header or the companion whole, or not at all, and never
-// changes a byte of the audio.
+// and the length of its audio. Loading reads the header and counts the frames in parts, never
+// holding the audio (it must be a regular file of at most kMaxDictationBytes); writing replaces the
+// header or the companion whole, or not at all, and never changes a byte of the audio.
 #include <ctime>
 #include <string>
 #include <string_view>

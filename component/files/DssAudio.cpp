@@ -1,5 +1,9 @@
 #include "component/files/DssAudio.h"
 
+#include <sys/stat.h>
+
+#include <cerrno>
+
 #include "component/files/DssHeader.h"
 #include "component/recorders/FileAccess.h"
 
@@ -121,23 +125,28 @@ constexpr size_t kCountBlocks = 128;  // read at a time
 }  // namespace
 
 HRESULT CountDssFrames(int fd, std::uint64_t offset, std::uint8_t codec, size_t* frames) {
+  // SP frames are stored in pairs of 42 and 40 bytes: their count follows from the file's size.
+  if (codec == kDssCodecStandardPlay) {
+    struct stat st {};
+    if (::fstat(fd, &st) != 0) return ResultFromErrno(errno);
+    const std::uint64_t size = static_cast<std::uint64_t>(st.st_size), audio = size > offset ? size - offset : 0;
+    const std::uint64_t last = audio % kDssBlockBytes;
+    const std::uint64_t payload = audio / kDssBlockBytes * kPayloadBytes + (last > kDssBlockHeaderBytes ? last - kDssBlockHeaderBytes : 0);
+    constexpr std::uint64_t kPair = 82, kFirst = 42;
+    *frames = static_cast<size_t>(payload / kPair * 2 + (payload % kPair >= kFirst));
+    return S_OK;
+  }
   LpFrameCounter lp;
-  std::uint64_t payloadBytes = 0;
   for (std::string part;; offset += part.size()) {
     if (HRESULT hr = ReadAt(fd, offset, kCountBlocks * kDssBlockBytes, &part); FAILED(hr)) return hr;
     bool going = true;
     for (size_t at = 0; going && at < part.size(); at += kDssBlockBytes) {
       std::string_view block = std::string_view(part).substr(at, kDssBlockBytes);
-      if (block.size() <= kDssBlockHeaderBytes) continue;
-      payloadBytes += block.size() - kDssBlockHeaderBytes;
-      if (codec == kDssCodecLongPlay) going = lp.Feed(block.substr(kDssBlockHeaderBytes));
+      if (block.size() > kDssBlockHeaderBytes) going = lp.Feed(block.substr(kDssBlockHeaderBytes));
     }
     if (!going || part.size() < kCountBlocks * kDssBlockBytes) break;
   }
-  // SP frames are stored in pairs of 42 and 40 bytes.
-  constexpr std::uint64_t kPair = 82, kFirst = 42;
-  if (codec == kDssCodecStandardPlay) *frames = static_cast<size_t>(payloadBytes / kPair * 2 + (payloadBytes % kPair >= kFirst));
-  else *frames = codec == kDssCodecLongPlay ? lp.Frames() : 0;
+  *frames = codec == kDssCodecLongPlay ? lp.Frames() : 0;
   return S_OK;
 }
 
