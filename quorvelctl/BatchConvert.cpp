@@ -41,15 +41,17 @@ std::string Clock(long long ms) {
   return text;
 }
 
-// The dictation's length, for the progress line; 0 when it cannot be read (its conversion says why).
-long long LengthOf(IDPMControl* control, const std::string& path) {
+constexpr LONG kFileTypeDs2 = 1;  // IDPMFileInfo's "non-DPM2" type
+
+// The dictation's length for the progress line (0 when it cannot be read: its conversion says why),
+// and whether it is a DS2 file.
+void ReadInfo(IDPMControl* control, const std::string& path, long long* lengthMs, bool* ds2) {
   std::optional<Bstr> wide = Utf8ToBstr(path);
   ComPtr<IDPMFileInfo> info;
-  LONG ms = 0;
-  if (!wide || FAILED(control->get_IDPMFileInfo(wide->Get(), info.ReleaseAndGetAddressOf())) ||
-      FAILED(info->get_DictationLength(&ms)))
-    return 0;
-  return ms;
+  LONG ms = 0, type = 0;
+  if (!wide || FAILED(control->get_IDPMFileInfo(wide->Get(), info.ReleaseAndGetAddressOf()))) return;
+  if (SUCCEEDED(info->get_FileType(&type))) *ds2 = type == kFileTypeDs2;
+  if (SUCCEEDED(info->get_DictationLength(&ms))) *lengthMs = ms;
 }
 
 }  // namespace
@@ -116,7 +118,7 @@ ExitCode CBatchConvert::Convert(const BatchPlan& plan, bool intoFolder, size_t j
   for (const BatchItem& file : plan.items) {
     Item& item = m_items.emplace_back();
     item.file = file;
-    item.lengthMs = LengthOf(first, file.source);
+    ReadInfo(first, file.source, &item.lengthMs, &item.ds2);
   }
   m_slots.resize(std::max<size_t>(1, std::min(jobs, m_items.size())));
   for (size_t i = 0; i < m_slots.size(); ++i) {
@@ -205,7 +207,10 @@ void CBatchConvert::Finish(size_t index, HRESULT result) {
   if (FAILED(result)) {
     ++m_failed;
     const bool badName = result == E_INVALIDARG && !Utf8ToBstr(item.file.source);
-    console.Failure("convert " + item.file.source + (badName ? ": a name that is not UTF-8" : ""), result);
+    const char* why = badName     ? ": a name that is not UTF-8"
+                      : item.ds2  ? ": a DS2 dictation, whose format is not public"
+                                  : "";
+    console.Failure("convert " + item.file.source + why, result);
     if (console.Json())
       console.OrderedDocument({{"task", "convert"}, {"source", item.file.source}, {"destination", item.file.target},
                                {"error", GetResultName(result)}});

@@ -41,6 +41,7 @@ class CBatchConvert {
   struct Item {
     BatchItem file;
     long long lengthMs = 0;
+    bool ds2 = false;
     LONG percent = 0;
     std::optional<FileIdentity> before;  // the target as it was before: a success may keep it
     bool over = false;
