@@ -2,9 +2,11 @@
 
 #include <dlfcn.h>
 
+#include <filesystem>
 #include <mutex>
 
 #include "device/DpmResults.h"
+#include "platform/automation/ClassRegistry.h"
 
 namespace {
 
@@ -12,29 +14,37 @@ namespace {
 std::string FolderOfThisBinary() {
   Dl_info info{};
   if (!::dladdr(reinterpret_cast<void*>(&FolderOfThisBinary), &info) || !info.dli_fname) return {};
-  const std::string path = info.dli_fname;
-  const size_t slash = path.rfind('/');
-  return slash == std::string::npos ? std::string(".") : path.substr(0, slash);
+  std::error_code error;
+  // The main program may be named as it was started, relative to a folder since left.
+  const std::filesystem::path path =
+      info.dli_fname[0] == '/' ? std::filesystem::path(info.dli_fname) : std::filesystem::read_symlink("/proc/self/exe", error);
+  return error ? std::string() : path.parent_path().string();
 }
 
-// Loaded once and kept for the life of the process: a conversion may run while another starts.
-ConvertDssToWaveFn* LoadConverter() {
-  static ConvertDssToWaveFn* convert = nullptr;
-  static std::once_flag once;
-  std::call_once(once, [] {
+// Loaded under the same checks as the component itself, and kept for the life of the process once
+// loaded: a conversion may run while another starts. A refusal is not kept, so a mended module loads.
+HRESULT LoadConverter(ConvertDssToWaveFn** convert) {
+  static std::mutex mutex;
+  static ConvertDssToWaveFn* loaded = nullptr;
+  std::lock_guard lock(mutex);
+  if (!loaded) {
     const std::string folder = FolderOfThisBinary();
-    if (folder.empty()) return;
-    void* module = ::dlopen((folder + "/DPMConvert.so").c_str(), RTLD_NOW | RTLD_LOCAL);
-    if (module) convert = reinterpret_cast<ConvertDssToWaveFn*>(::dlsym(module, kConvertDssToWaveSymbol));
-  });
-  return convert;
+    void* module = nullptr;
+    if (folder.empty()) return dpmCtrlNotSupported;
+    if (HRESULT hr = LoadTrustedModule(folder + "/DPMConvert.so", &module); FAILED(hr))
+      return hr == CO_E_DLLNOTFOUND ? dpmCtrlNotSupported : hr;
+    loaded = reinterpret_cast<ConvertDssToWaveFn*>(FindTrustedModuleExport(module, kConvertDssToWaveSymbol));
+    if (!loaded) return dpmCtrlNotSupported;
+  }
+  *convert = loaded;
+  return S_OK;
 }
 
 }  // namespace
 
 HRESULT ConvertDssToWave(std::string dss, size_t frames, const PcmFormat& format, TargetFile& target,
                          TaskProgress& progress) {
-  ConvertDssToWaveFn* convert = LoadConverter();
-  if (!convert) return dpmCtrlNotSupported;
+  ConvertDssToWaveFn* convert = nullptr;
+  if (HRESULT hr = LoadConverter(&convert); FAILED(hr)) return hr;
   return convert(&dss, frames, &format, &target, &progress);
 }

@@ -13,6 +13,8 @@ extern "C" using ConvertDssToWaveFn = HRESULT(std::string* dss, size_t frames, c
                                               TargetFile* target, TaskProgress* progress);
 inline constexpr char kConvertDssToWaveSymbol[] = "DpmConvertDssToWave";
 
-// Converts through the module; dpmCtrlNotSupported when the module cannot be loaded.
+// Converts through the module, loaded under the checks the component itself is loaded under
+// (LoadTrustedModule): dpmCtrlNotSupported when it is missing or does not load, CO_E_UNSAFEMODULE when
+// another user could have changed it or its folder.
 HRESULT ConvertDssToWave(std::string dss, size_t frames, const PcmFormat& format, TargetFile& target,
                          TaskProgress& progress);
