@@ -5,12 +5,14 @@
 // cancelled task leaves nothing half-written behind.
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 #include "platform/automation/Types.h"
 
 class TargetFile {
  public:
-  explicit TargetFile(std::string path) : m_path(std::move(path)) {}
+  // The file gets `mode` less the umask, as cp gives a copy its source's mode.
+  explicit TargetFile(std::string path, mode_t mode = 0666) : m_path(std::move(path)), m_mode(mode) {}
   TargetFile(const TargetFile&) = delete;
   TargetFile& operator=(const TargetFile&) = delete;
   ~TargetFile() { Discard(); }
@@ -30,6 +32,7 @@ class TargetFile {
  private:
   std::string m_path;
   std::string m_temp;
+  mode_t m_mode;
   int m_fd = -1;
 };
 
