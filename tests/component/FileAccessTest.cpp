@@ -54,7 +54,7 @@ class FileAccessNotAFile : public FileAccess, public ::testing::WithParamInterfa
 TEST_P(FileAccessNotAFile, IsRefusedWithoutBlocking) {
   const std::string path = GetParam().make(folder);
   std::string text = "untouched";
-  EXPECT_EQ(ReadWholeFile(path, 1000, &text, GetParam().links), GetParam().expected);
+  EXPECT_EQ(ReadWholeFile(path, 1 << 20, &text, GetParam().links), GetParam().expected);
   EXPECT_EQ(text, "untouched");
 }
 
