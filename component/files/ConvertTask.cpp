@@ -12,6 +12,7 @@
 #include "component/files/WaveConverter.h"
 #include "component/models/TextRules.h"
 #include "component/recorders/FileAccess.h"
+#include "component/recorders/RecordersRoot.h"
 #include "device/DpmResults.h"
 #include "platform/automation/CodePage.h"
 
@@ -77,7 +78,9 @@ HRESULT RunConvert(const FileTask& task, TaskProgress& progress) {
   if (HRESULT hr = claim.Take(progress); FAILED(hr)) return hr;
   Descriptor source;
   ConvertJob job;
-  if (HRESULT hr = OpenReadableFile(task.source, kMaxDictationBytes, &source, nullptr); FAILED(hr)) return hr;
+  if (HRESULT hr = OpenReadableFile(task.source, kMaxDictationBytes, &source, nullptr, LinksAt(task.source));
+      FAILED(hr))
+    return hr;
   if (HRESULT hr = PrepareJob(task, source.Get(), &job); FAILED(hr)) return hr;
   bool replacing = false;
   if (PathExists(targetPath)) {
@@ -87,7 +90,7 @@ HRESULT RunConvert(const FileTask& task, TaskProgress& progress) {
     if (state == TargetState::Foreign) return dpmCtrlFileExists;
     replacing = true;
   }
-  TargetFile target(targetPath, replacing);
+  TargetFile target(targetPath, 0666, replacing ? TargetExisting::Replace : TargetExisting::Refuse);
   if (HRESULT hr = target.Open(); FAILED(hr)) return hr;
   if (HRESULT hr = ConvertDss(job, target, progress); FAILED(hr)) return hr;
   if (FAILED(progress.Cancelled())) return progress.Cancelled();

@@ -5,13 +5,14 @@
 #include "component/files/DictationRules.h"
 #include "component/files/DssAudio.h"
 #include "component/recorders/FileAccess.h"
+#include "component/recorders/RecordersRoot.h"
 #include "device/DpmResults.h"
 
 namespace {
 
-HRESULT LoadCompanion(const std::string& path, DictationCompanion* companion) {
+HRESULT LoadCompanion(const std::string& path, FileLinks links, DictationCompanion* companion) {
   std::string text;
-  HRESULT hr = ReadWholeFile(CompanionPathOf(path), kMaxCompanionBytes, &text);
+  HRESULT hr = ReadWholeFile(CompanionPathOf(path), kMaxCompanionBytes, &text, links);
   if (hr == dpmCtrlFileNotFound) return S_OK;  // none: every value at its default
   if (FAILED(hr)) return hr == dpmCtrlInvalidFile || hr == dpmCtrlAccessDenied ? dpmCtrlInvalidFile : hr;
   return CompanionFromJson(text, companion);
@@ -19,11 +20,14 @@ HRESULT LoadCompanion(const std::string& path, DictationCompanion* companion) {
 
 }  // namespace
 
+DictationFile::DictationFile(std::string path)
+    : m_path(std::move(path)), m_links(LinksAt(m_path)) {}
+
 HRESULT DictationFile::Load(DictationSnapshot* snapshot) const {
   // The header and the frame count are read in parts: the audio is never held whole.
   Descriptor fd;
   struct stat st {};
-  if (HRESULT hr = OpenReadableFile(m_path, kMaxDictationBytes, &fd, &st); FAILED(hr)) return hr;
+  if (HRESULT hr = OpenReadableFile(m_path, kMaxDictationBytes, &fd, &st, m_links); FAILED(hr)) return hr;
   std::string head;
   if (HRESULT hr = ReadAt(fd.Get(), 0, kDssMaxHeaderBytes, &head); FAILED(hr)) return hr;
   DictationSnapshot s;
@@ -33,7 +37,7 @@ HRESULT DictationFile::Load(DictationSnapshot* snapshot) const {
   } else if (HasDssSignature(head)) {
     if (HRESULT hr = ReadDssHeader(head, &s.header); FAILED(hr)) return hr;
     s.companion.compressionMode = DefaultCompressionMode(s.header.codec);
-    if (HRESULT hr = LoadCompanion(m_path, &s.companion); FAILED(hr)) return hr;
+    if (HRESULT hr = LoadCompanion(m_path, m_links, &s.companion); FAILED(hr)) return hr;
     std::uint8_t codec = 0;
     if (!CodecOfCompressionMode(s.companion.compressionMode, &codec) || codec != s.header.codec)
       return dpmCtrlInvalidFile;
@@ -47,7 +51,7 @@ HRESULT DictationFile::Load(DictationSnapshot* snapshot) const {
 
 HRESULT DictationFile::LoadDss(std::string* bytes, DssHeader* header) const {
   std::string data;
-  if (HRESULT hr = ReadWholeFile(m_path, kMaxDictationBytes, &data); FAILED(hr)) return hr;
+  if (HRESULT hr = ReadWholeFile(m_path, kMaxDictationBytes, &data, m_links); FAILED(hr)) return hr;
   if (HasDs2Signature(data)) return dpmCtrlAudioFormatNotSupported;
   if (HRESULT hr = ReadDssHeader(data, header); FAILED(hr)) return hr;
   *bytes = std::move(data);
@@ -72,11 +76,11 @@ HRESULT DictationFile::StoreAuthor(std::string_view author) const {
   if (HRESULT hr = LoadDss(&bytes, &header); FAILED(hr)) return hr;
   header.author = std::string(author);
   if (HRESULT hr = WriteDssHeader(header, &bytes); FAILED(hr)) return hr;
-  return WriteFileAtomically(m_path, bytes);
+  return WriteFileAtomically(m_path, bytes, m_links);
 }
 
 HRESULT DictationFile::StoreCompanion(const DictationCompanion& companion) const {
   DictationSnapshot snapshot;
   if (HRESULT hr = CheckWritable(&snapshot); FAILED(hr)) return hr;
-  return WriteFileAtomically(CompanionPathOf(m_path), CompanionToJson(companion));
+  return WriteFileAtomically(CompanionPathOf(m_path), CompanionToJson(companion), m_links);
 }

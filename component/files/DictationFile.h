@@ -9,6 +9,7 @@
 
 #include "component/files/DictationCompanion.h"
 #include "component/files/DssHeader.h"
+#include "component/recorders/FileAccess.h"
 #include "platform/automation/Types.h"
 
 inline constexpr size_t kMaxDictationBytes = 256u << 20;  // some 40 hours of Standard Play
@@ -34,7 +35,9 @@ struct DictationSnapshot {
 
 class DictationFile {
  public:
-  explicit DictationFile(std::string path) : m_path(std::move(path)) {}
+  // A file in a recorder folder, or its companion, is never read through a link (dpmCtrlInvalidFile);
+  // elsewhere the path is the user's choice and may be one.
+  explicit DictationFile(std::string path);
 
   const std::string& Path() const { return m_path; }
 
@@ -55,4 +58,5 @@ class DictationFile {
   HRESULT CheckWritable(DictationSnapshot* snapshot) const;
 
   std::string m_path;
+  FileLinks m_links;
 };

@@ -6,6 +6,7 @@
 #include "component/files/DictationPaths.h"
 #include "component/files/TargetFile.h"
 #include "component/recorders/FileAccess.h"
+#include "component/recorders/RecordersRoot.h"
 #include "device/DpmResults.h"
 
 namespace {
@@ -17,7 +18,8 @@ bool IsRegularFile(const std::string& path) {
 
 bool ReadCompanion(const std::string& dictation, DictationCompanion* companion) {
   std::string text;
-  return SUCCEEDED(ReadWholeFile(CompanionPathOf(dictation), kMaxCompanionBytes, &text)) &&
+  const std::string path = CompanionPathOf(dictation);
+  return SUCCEEDED(ReadWholeFile(path, kMaxCompanionBytes, &text, LinksAt(path))) &&
          SUCCEEDED(CompanionFromJson(text, companion));
 }
 

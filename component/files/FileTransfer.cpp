@@ -3,6 +3,7 @@
 #include <cerrno>
 #include <cstdio>
 #include <memory>
+#include <sys/stat.h>
 #include <unistd.h>
 
 #include "component/files/DictationFile.h"
@@ -10,6 +11,7 @@
 #include "component/files/FileFamily.h"
 #include "component/files/TargetFile.h"
 #include "component/recorders/FileAccess.h"
+#include "component/recorders/RecordersRoot.h"
 #include "device/DpmResults.h"
 
 namespace {
@@ -23,15 +25,21 @@ void RemoveAll(const std::vector<std::string>& paths) {
 
 HRESULT CopyFamily(const std::vector<FamilyMember>& family, TaskProgress& progress) {
   std::vector<std::string> contents(family.size());
+  std::vector<mode_t> modes(family.size());
   size_t total = 0;
   for (size_t i = 0; i < family.size(); ++i) {
-    if (HRESULT hr = ReadWholeFile(family[i].source, kMaxDictationBytes, &contents[i]); FAILED(hr)) return hr;
+    const std::string& source = family[i].source;
+    if (HRESULT hr = ReadWholeFile(source, kMaxDictationBytes, &contents[i], LinksAt(source)); FAILED(hr)) return hr;
+    // A copy is never readable by more people than its source.
+    struct stat st {};
+    if (::stat(source.c_str(), &st) != 0) return ResultFromErrno(errno);
+    modes[i] = st.st_mode & 0777;
     total += contents[i].size();
   }
   std::vector<std::unique_ptr<TargetFile>> targets;
   size_t done = 0;
   for (size_t i = 0; i < family.size(); ++i) {
-    targets.push_back(std::make_unique<TargetFile>(family[i].target));
+    targets.push_back(std::make_unique<TargetFile>(family[i].target, modes[i]));
     if (HRESULT hr = targets.back()->Open(); FAILED(hr)) return hr;
     for (size_t at = 0; at < contents[i].size(); at += kChunkBytes) {
       const std::string_view chunk = std::string_view(contents[i]).substr(at, kChunkBytes);

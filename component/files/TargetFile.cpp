@@ -32,8 +32,8 @@ HRESULT TargetFile::Open() {
   const std::string folder = FolderOfPath(m_path);
   if (m_path.empty()) return dpmCtrlPathNotFound;
   if (HRESULT hr = CheckWritableFolder(folder); FAILED(hr)) return hr;
-  if (!m_replacing && PathExists(m_path)) return dpmCtrlFileExists;
-  m_fd = CreateUniqueFile(folder + "/." + NameOfPath(m_path) + ".tmp-", 0666, &m_temp);
+  if (m_existing == TargetExisting::Refuse && PathExists(m_path)) return dpmCtrlFileExists;
+  m_fd = CreateUniqueFile(folder + "/." + NameOfPath(m_path) + ".tmp-", m_mode, &m_temp);
   if (m_fd < 0) {
     m_temp.clear();
     return ResultFromErrno(errno);
@@ -55,14 +55,17 @@ long long TargetFile::Size() const {
 HRESULT TargetFile::Commit() {
   if (m_fd < 0) return E_FAIL;
   HRESULT hr = FailOr("sync", ::fsync(m_fd)) == 0 ? S_OK : ResultFromErrno(errno);
-  if (::close(m_fd) != 0 && SUCCEEDED(hr)) hr = ResultFromErrno(errno);
-  m_fd = -1;
-  if (SUCCEEDED(hr) && m_replacing) hr = ::rename(m_temp.c_str(), m_path.c_str()) == 0 ? S_OK : ResultFromErrno(errno);
-  else if (SUCCEEDED(hr)) hr = RenameNoReplace(m_temp, m_path);
+  // Renamed while still open, so still locked: a tidy-up leaves it alone (CreateUniqueFile).
+  if (SUCCEEDED(hr) && m_existing == TargetExisting::Replace)
+    hr = ::rename(m_temp.c_str(), m_path.c_str()) == 0 ? S_OK : ResultFromErrno(errno);
+  else if (SUCCEEDED(hr))
+    hr = RenameNoReplace(m_temp, m_path);
   if (FAILED(hr)) {
     Discard();
     return hr;
   }
+  ::close(m_fd);
+  m_fd = -1;
   m_temp.clear();
   SyncFolder(FolderOfPath(m_path));
   return S_OK;

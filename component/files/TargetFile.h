@@ -5,13 +5,18 @@
 // cancelled task leaves nothing half-written behind.
 #include <string>
 #include <string_view>
+#include <sys/types.h>
 
 #include "platform/automation/Types.h"
 
+enum class TargetExisting { Refuse, Replace };
+
 class TargetFile {
  public:
-  // `replacing`: the target may exist and is replaced in one step (a damaged earlier conversion).
-  explicit TargetFile(std::string path, bool replacing = false) : m_path(std::move(path)), m_replacing(replacing) {}
+  // The file gets `mode` less the umask, as cp gives a copy its source's mode. `Replace`: the target
+  // may exist and is replaced in one step (a damaged earlier conversion).
+  explicit TargetFile(std::string path, mode_t mode = 0666, TargetExisting existing = TargetExisting::Refuse)
+      : m_path(std::move(path)), m_existing(existing), m_mode(mode) {}
   TargetFile(const TargetFile&) = delete;
   TargetFile& operator=(const TargetFile&) = delete;
   ~TargetFile() { Discard(); }
@@ -30,8 +35,9 @@ class TargetFile {
 
  private:
   std::string m_path;
-  bool m_replacing;
+  TargetExisting m_existing;
   std::string m_temp;
+  mode_t m_mode;
   int m_fd = -1;
 };
 

@@ -14,8 +14,10 @@ extern "C" using InspectTargetFn = TargetState(const ConvertJob* job, const std:
 inline constexpr char kConvertDssSymbol[] = "DpmConvertDss";
 inline constexpr char kInspectTargetSymbol[] = "DpmInspectTarget";
 
-// Converts through the module into the open target; dpmCtrlNotSupported when the module cannot be
-// loaded, else AudioConversion's codes.
+// Converts through the module into the open target. The module is loaded under the checks the
+// component itself is loaded under (LoadTrustedModule): dpmCtrlNotSupported when it is missing or does
+// not load, CO_E_UNSAFEMODULE when another user could have changed it or its folder; else
+// AudioConversion's codes.
 HRESULT ConvertDss(const ConvertJob& job, TargetFile& target, TaskProgress& progress);
 // What the existing file `target` is to `job`; Foreign when the module cannot be loaded.
 TargetState InspectTarget(const ConvertJob& job, const std::string& target);

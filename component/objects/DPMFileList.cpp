@@ -16,7 +16,8 @@ HRESULT DictationNamesIn(const std::string& folder, std::vector<std::string>* na
     std::u16string text;  // a name the program could not pass back is no use to it
     if (!IsDictationFileName(name) || !Utf16FromUtf8(name, &text)) continue;
     std::error_code entry;  // one deleted meanwhile is simply gone
-    if (it->is_regular_file(entry)) found.push_back(name);
+    // A link is listed as what it is, so its refusal can be seen (DictationFile.h).
+    if (it->is_symlink(entry) || it->is_regular_file(entry)) found.push_back(name);
     else if (entry && entry != std::errc::no_such_file_or_directory) error = entry;
   }
   if (error) return dpmCtrlPathNotFound;

@@ -2,8 +2,11 @@
 
 #include <cerrno>
 #include <fcntl.h>
+#include <linux/magic.h>
 #include <random>
+#include <sys/file.h>
 #include <sys/stat.h>
+#include <sys/vfs.h>
 #include <unistd.h>
 
 #include "component/recorders/Descriptor.h"
@@ -43,6 +46,26 @@ HRESULT CheckReadable(const struct stat& st, size_t maxBytes) {
   return S_OK;
 }
 
+// The kernel's own file systems show regular files that are not: reading one may wait (/proc/kmsg) or
+// take what it reads away from others.
+bool IsKernelFileSystem(const struct statfs& fs) {
+  switch (fs.f_type) {
+    case PROC_SUPER_MAGIC:
+    case SYSFS_MAGIC:
+    case DEBUGFS_MAGIC:
+    case TRACEFS_MAGIC:
+    case SECURITYFS_MAGIC:
+    case CGROUP_SUPER_MAGIC:
+    case CGROUP2_SUPER_MAGIC: return true;
+    default: return false;
+  }
+}
+
+// Where links are refused, the folder holding the file may not be one either.
+bool FolderIsLink(const std::string& path) {
+  struct stat st {};
+  return ::lstat(FolderOf(path).c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+}
 
 std::string RandomSuffix() {
   static constexpr char kLetters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
@@ -61,7 +84,12 @@ int CreateUniqueFile(const std::string& prefix, mode_t mode, std::string* path) 
   for (int attempt = 0; attempt < kTemporaryNameAttempts; ++attempt) {
     *path = prefix + RandomSuffix();
     int fd = ::open(path->c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC | O_NOFOLLOW, mode);
-    if (fd >= 0 || errno != EEXIST) return fd;
+    if (fd < 0 && errno != EEXIST) return fd;
+    if (fd < 0) continue;
+    // A tidy-up may have taken the file between its making and its locking: then make another.
+    struct stat st {};
+    if (::flock(fd, LOCK_EX) == 0 && ::fstat(fd, &st) == 0 && st.st_nlink > 0) return fd;
+    ::close(fd);
   }
   errno = EEXIST;
   return -1;
@@ -87,6 +115,19 @@ void SyncFolder(const std::string& folder) {
   ::close(fd);
 }
 
+void RemoveAbandonedTemporary(const std::string& folder, const std::string& name) {
+  const std::string path = folder + "/" + name;
+  struct stat st {};
+  if (::lstat(path.c_str(), &st) != 0) return;
+  if (S_ISREG(st.st_mode)) {
+    Descriptor fd(::open(path.c_str(), O_RDONLY | O_NOFOLLOW | O_NONBLOCK | O_CLOEXEC));
+    struct stat opened {};
+    if (fd.Get() < 0 || ::flock(fd.Get(), LOCK_EX | LOCK_NB) != 0 || ::fstat(fd.Get(), &opened) != 0) return;
+    if (opened.st_ino != st.st_ino || opened.st_dev != st.st_dev) return;
+  }
+  ::unlink(path.c_str());
+}
+
 HRESULT ResultFromErrno(int error) {
   switch (error) {
     case ENOENT:
@@ -100,7 +141,8 @@ HRESULT ResultFromErrno(int error) {
     case EDQUOT:
     case EFBIG: return dpmCtrlOutOfDiskSpace;  // too large for the card's file system or the size limit
     case ELOOP:
-    case ENXIO: return dpmCtrlInvalidFile;
+    case ENXIO:
+    case EAGAIN: return dpmCtrlInvalidFile;  // reads never wait: a file that would make them is none of ours
     default: return E_FAIL;
   }
 }
@@ -131,12 +173,16 @@ HRESULT OpenReadableFile(const std::string& path, size_t maxBytes, Descriptor* o
   const int looked = refuseLinks ? ::lstat(path.c_str(), &st) : ::stat(path.c_str(), &st);
   if (FailOr("open", looked) != 0) return OpenFailure(path);
   if (HRESULT hr = CheckReadable(st, maxBytes); FAILED(hr)) return hr;
+  if (refuseLinks && FolderIsLink(path)) return dpmCtrlInvalidFile;
+  struct statfs fs {};
+  if (::statfs(path.c_str(), &fs) == 0 && IsKernelFileSystem(fs)) return dpmCtrlInvalidFile;
   const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (refuseLinks ? O_NOFOLLOW : 0);
   Descriptor fd(::open(path.c_str(), flags));
   if (fd.Get() < 0) return OpenFailure(path);
   // Looked at again: the name may have been given to something else in between.
-  if (::fstat(fd.Get(), &st) != 0) return ResultFromErrno(errno);
+  if (::fstat(fd.Get(), &st) != 0 || ::fstatfs(fd.Get(), &fs) != 0) return ResultFromErrno(errno);
   if (HRESULT hr = CheckReadable(st, maxBytes); FAILED(hr)) return hr;
+  if (IsKernelFileSystem(fs)) return dpmCtrlInvalidFile;
   if (status) *status = st;
   *opened = std::move(fd);
   return S_OK;
@@ -176,12 +222,15 @@ HRESULT ReadWholeFile(const std::string& path, size_t maxBytes, std::string* con
   return S_OK;
 }
 
-HRESULT WriteFileAtomically(const std::string& path, std::string_view content) {
+HRESULT WriteFileAtomically(const std::string& path, std::string_view content, FileLinks links, mode_t newMode) {
   if (path.empty() || path.back() == '/') return dpmCtrlPathNotFound;
   const std::string folder = FolderOf(path);
-  mode_t mode = 0666;  // for a new file, less the umask
+  mode_t mode = newMode & 0777;  // for a new file, less the umask
   bool replacing = false;
   struct stat st {};
+  if (links == FileLinks::Refuse &&
+      (FolderIsLink(path) || (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))))
+    return dpmCtrlInvalidFile;
   if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return dpmCtrlPathNotFound;
   if ((st.st_mode & 0222) == 0) return dpmCtrlAccessDenied;  // a read-only folder, as for the file below
   if (::stat(path.c_str(), &st) == 0) {
@@ -203,9 +252,10 @@ HRESULT WriteFileAtomically(const std::string& path, std::string_view content) {
   if (replacing && ::fchmod(fd.Get(), mode) != 0) return discard(ResultFromErrno(errno));
   if (HRESULT hr = WriteAll(fd.Get(), content); FAILED(hr)) return discard(hr);
   if (FailOr("sync", ::fsync(fd.Get())) != 0) return discard(ResultFromErrno(errno));
-  if (fd.Close() != 0) return discard(ResultFromErrno(errno));
+  // Still open, so still locked: a tidy-up leaves the file alone until it has its name.
   if (FailOr("rename", 0) < 0 || ::rename(temp.c_str(), path.c_str()) != 0)
     return discard(ResultFromErrno(errno));
+  fd.Close();
   SyncFolder(folder);
   return S_OK;
 }

@@ -9,8 +9,9 @@
 //                          write there, as a read-only target file is)
 //   dpmCtrlFileReadOnly    the target file is marked read-only, or the file system is read-only
 //   dpmCtrlOutOfDiskSpace  the disk or quota is full
-//   dpmCtrlInvalidFile     not a regular file (a pipe, a device, a socket), larger than the cap, a
-//                          symbolic link where links are refused, or a loop of links
+//   dpmCtrlInvalidFile     not a regular file (a pipe, a device, a socket, a kernel file of /proc or
+//                          /sys), larger than the cap, a symbolic link (or a file in a linked folder)
+//                          where links are refused, or a loop of links
 //   E_FAIL                 any other system failure
 //
 // Reads never block: a pipe or device is refused before its first byte is read. Writes keep the mode
@@ -37,14 +38,21 @@ HRESULT OpenReadableFile(const std::string& path, size_t maxBytes, Descriptor* o
                          FileLinks links = FileLinks::Follow);
 // Up to `count` bytes from `offset` (fewer at the end of the file).
 HRESULT ReadAt(int fd, std::uint64_t offset, size_t count, std::string* content);
-HRESULT WriteFileAtomically(const std::string& path, std::string_view content);
+// A new file gets `newMode` less the umask; a replaced one keeps its mode. Where links are refused,
+// neither the file nor its folder may be one.
+HRESULT WriteFileAtomically(const std::string& path, std::string_view content, FileLinks links = FileLinks::Follow,
+                            mode_t newMode = 0666);
 // The component code for a system errno (the table above).
 HRESULT ResultFromErrno(int error);
 // The steps of an atomic write, for writers that stream: a new file named `prefix` and six random
-// letters, opened to write with `mode` less the umask and never through a link (the descriptor, or -1
-// and errno); all of `content` to a descriptor; and the sync of a folder after a rename in it.
+// letters, opened to write with `mode` less the umask and never through a link, and locked (flock) for
+// as long as it is open, so a tidy-up can tell an abandoned one (the descriptor, or -1 and errno);
+// all of `content` to a descriptor; and the sync of a folder after a rename in it.
 int CreateUniqueFile(const std::string& prefix, mode_t mode, std::string* path);
 HRESULT WriteAll(int fd, std::string_view content);
 void SyncFolder(const std::string& folder);
+// Removes a temporary file of `folder` only when no writer has it open (its lock is free); a link or
+// anything but a regular file is removed as the name it is, never followed.
+void RemoveAbandonedTemporary(const std::string& folder, const std::string& name);
 // What a failure code of the file layer means, for people: "the disk is full (dpmCtrlOutOfDiskSpace)".
 std::string DescribeFileResult(HRESULT result);

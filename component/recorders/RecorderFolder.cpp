@@ -2,14 +2,18 @@
 
 #include <algorithm>
 #include <atomic>
+#include <cctype>
+#include <cerrno>
 #include <chrono>
 #include <cstdio>
+#include <fcntl.h>
 #include <filesystem>
 #include <random>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "component/recorders/FileAccess.h"
+#include "component/recorders/FolderHandle.h"
 #include "component/recorders/RecorderLock.h"
 #include "component/settings/SettingsJson.h"
 #include "device/DpmResults.h"
@@ -57,6 +61,43 @@ HRESULT TakeForWriting(const std::string& folder, RecorderLock* lock) {
 
 HRESULT WriteNewFile(const std::string& path, std::string_view content) {
   return WriteFileAtomically(path, content);
+}
+
+bool IsTemporaryName(const std::string& name) { return name.find(".tmp-") != std::string::npos; }
+
+bool EndsWithNoCase(const std::string& text, std::string_view suffix) {
+  if (text.size() < suffix.size()) return false;
+  return std::equal(suffix.begin(), suffix.end(), text.end() - static_cast<std::ptrdiff_t>(suffix.size()),
+                    [](char a, char b) { return a == std::tolower(static_cast<unsigned char>(b)); });
+}
+
+// A dictation's companion is its name with ".json" added (the files room, DictationCompanion.h).
+bool IsCompanionWithout(const std::string& name, const std::vector<std::string>& names) {
+  if (!EndsWithNoCase(name, ".json")) return false;
+  const std::string dictation = name.substr(0, name.size() - 5);
+  if (!EndsWithNoCase(dictation, ".dss") && !EndsWithNoCase(dictation, ".ds2")) return false;
+  return !std::binary_search(names.begin(), names.end(), dictation);
+}
+
+// The names in an open folder, sorted; false when it cannot be read through.
+bool NamesIn(const FolderHandle& folder, std::vector<std::string>* names) {
+  std::error_code error;
+  for (fs::directory_iterator it(folder.Path(), error), end; !error && it != end; it.increment(error))
+    names->push_back(it->path().filename().string());
+  std::sort(names->begin(), names->end());
+  return !error;
+}
+
+// What the recorder folder, requests/ or card/ holds that a writer left behind.
+void TidyFolder(const FolderHandle& folder, bool card) {
+  std::vector<std::string> names;
+  if (!NamesIn(folder, &names)) return;
+  std::error_code error;
+  for (const std::string& name : names) {
+    if (IsTemporaryName(name)) RemoveAbandonedTemporary(folder.Path(), name);
+    else if (!card && name.rfind(".card-formatting-", 0) == 0) fs::remove_all(folder.Path() + "/" + name, error);
+    else if (card && IsCompanionWithout(name, names)) ::unlink((folder.Path() + "/" + name).c_str());
+  }
 }
 
 }  // namespace
@@ -165,25 +206,35 @@ HRESULT RecorderFolder::UpdateState(const std::function<HRESULT(RecorderState&)>
 }
 
 HRESULT RecorderFolder::WriteConfiguration(const char* name, std::string_view content) const {
-  HRESULT hr = WriteFileAtomically(m_path + "/" + name, content);
+  HRESULT hr = WriteFileAtomically(m_path + "/" + name, content, FileLinks::Refuse);
   if (SUCCEEDED(hr)) return S_OK;
   return hr == dpmCtrlOutOfDiskSpace ? hr : dpmCtrlWriteDeviceConfiguration;
 }
 
+HRESULT RecorderFolder::OpenCard(FolderHandle* card) const {
+  FolderHandle recorder;
+  if (HRESULT hr = recorder.Open(m_path); FAILED(hr)) return hr == dpmCtrlInvalidFile ? hr : dpmCtrlNoDrive;
+  if (HRESULT hr = card->OpenChild(recorder, "card"); FAILED(hr)) return hr == dpmCtrlInvalidFile ? hr : dpmCtrlNoDrive;
+  return S_OK;
+}
+
 HRESULT RecorderFolder::ListCard(std::vector<CardFile>* files) const {
-  std::error_code error;
+  FolderHandle card;
+  if (HRESULT hr = OpenCard(&card); FAILED(hr)) return hr;
+  std::vector<std::string> names;
+  if (!NamesIn(card, &names)) return dpmCtrlNoDrive;
   std::vector<CardFile> found;
-  for (fs::directory_iterator it(CardPath(), error), end; !error && it != end; it.increment(error)) {
+  for (const std::string& name : names) {
+    if (IsTemporaryName(name) || IsCompanionWithout(name, names)) continue;
     // Another process may rename or delete an entry between the listing and the look at it.
-    std::error_code entry;
-    const bool regular = it->is_regular_file(entry);
-    const std::uint64_t size = regular ? it->file_size(entry) : 0;
-    if (entry == std::errc::no_such_file_or_directory) continue;
-    if ((error = entry)) break;
-    if (regular) found.push_back({it->path().filename().string(), size});
+    struct stat st {};
+    if (::fstatat(card.Descriptor(), name.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) {
+      if (errno == ENOENT) continue;
+      return dpmCtrlNoDrive;
+    }
+    if (S_ISREG(st.st_mode)) found.push_back({name, static_cast<std::uint64_t>(st.st_size)});
+    else if (S_ISLNK(st.st_mode)) found.push_back({name, 0, true});
   }
-  if (error) return dpmCtrlNoDrive;
-  std::sort(found.begin(), found.end(), [](const CardFile& a, const CardFile& b) { return a.name < b.name; });
   *files = std::move(found);
   return S_OK;
 }
@@ -202,10 +253,14 @@ HRESULT RecorderFolder::FormatCard() const {
 
 HRESULT RecorderFolder::DeleteCardFile(std::string_view name) const {
   if (!IsPlainFileName(name)) return E_INVALIDARG;
-  const std::string path = CardPath() + "/" + std::string(name);
+  FolderHandle card;
+  if (HRESULT hr = OpenCard(&card); FAILED(hr)) return hr;
+  const std::string file(name);
   struct stat st {};
-  if (::lstat(path.c_str(), &st) != 0 || !S_ISREG(st.st_mode)) return dpmCtrlFileNotFound;
-  if (::unlink(path.c_str()) != 0) return ResultFromErrno(errno);
+  if (::fstatat(card.Descriptor(), file.c_str(), &st, AT_SYMLINK_NOFOLLOW) != 0) return dpmCtrlFileNotFound;
+  if (S_ISLNK(st.st_mode)) return dpmCtrlInvalidFile;
+  if (!S_ISREG(st.st_mode)) return dpmCtrlFileNotFound;
+  if (::unlinkat(card.Descriptor(), file.c_str(), 0) != 0) return ResultFromErrno(errno);
   return S_OK;
 }
 
@@ -213,21 +268,18 @@ HRESULT RecorderFolder::StoreFile(std::string_view name, std::string_view conten
   if (!IsPlainFileName(name)) return E_INVALIDARG;
   RecorderLock lock;
   if (HRESULT hr = lock.Take(m_path); FAILED(hr)) return hr;
-  return WriteFileAtomically(m_path + "/" + std::string(name), content);
+  return WriteFileAtomically(m_path + "/" + std::string(name), content, FileLinks::Refuse);
 }
 
 void RecorderFolder::Tidy() const {
   RecorderLock lock;
   if (lock.TryTake(m_path) != S_OK) return;
-  std::error_code error;
-  for (const std::string& folder : {m_path, RequestsPath()}) {
-    std::vector<fs::path> leftovers;
-    for (fs::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
-      const std::string name = it->path().filename().string();
-      if (name.find(".tmp-") != std::string::npos || name.rfind(".card-formatting-", 0) == 0)
-        leftovers.push_back(it->path());
-    }
-    for (const fs::path& path : leftovers) fs::remove_all(path, error);
+  FolderHandle recorder;
+  if (FAILED(recorder.Open(m_path))) return;
+  TidyFolder(recorder, false);
+  for (const char* name : {"requests", "card"}) {
+    FolderHandle inside;
+    if (SUCCEEDED(inside.OpenChild(recorder, name))) TidyFolder(inside, name == std::string_view("card"));
   }
 }
 
@@ -240,24 +292,21 @@ HRESULT RecorderFolder::PostRequest(std::string_view json) const {
                 static_cast<int>(::getpid() % 1000000), sequence++ % 10000);
   RecorderLock lock;  // held while the temporary file exists, so tidying leaves it alone
   if (HRESULT hr = lock.Take(m_path); FAILED(hr)) return hr;
-  return WriteFileAtomically(RequestsPath() + name, json);
+  return WriteFileAtomically(RequestsPath() + name, json, FileLinks::Refuse);
 }
 
 std::vector<std::string> RecorderFolder::TakeRequests() const {
-  std::error_code error;
-  std::vector<fs::path> paths;
-  for (fs::directory_iterator it(RequestsPath(), error), end; !error && it != end; it.increment(error)) {
-    const std::string name = it->path().filename().string();
-    if (name.size() > 5 && name.compare(name.size() - 5, 5, ".json") == 0 && name[0] != '.')
-      paths.push_back(it->path());
-  }
-  std::sort(paths.begin(), paths.end());
+  FolderHandle recorder, folder;
+  std::vector<std::string> names;
+  if (FAILED(recorder.Open(m_path)) || FAILED(folder.OpenChild(recorder, "requests")) || !NamesIn(folder, &names))
+    return {};
   std::vector<std::string> requests;
-  for (const fs::path& path : paths) {
+  for (const std::string& name : names) {
+    if (name.size() <= 5 || name.compare(name.size() - 5, 5, ".json") != 0 || name[0] == '.') continue;
     std::string text;
-    if (SUCCEEDED(ReadWholeFile(path.string(), kMaxRequestFile, &text, FileLinks::Refuse)))
+    if (SUCCEEDED(ReadWholeFile(RequestsPath() + "/" + name, kMaxRequestFile, &text, FileLinks::Refuse)))
       requests.push_back(std::move(text));
-    fs::remove(path, error);
+    ::unlinkat(folder.Descriptor(), name.c_str(), 0);
   }
   return requests;
 }

@@ -9,6 +9,7 @@
 //
 //   .lock           what the recorder's lock is taken on (RecorderLock.h)
 //
+// None of these may be a link: one is refused (dpmCtrlInvalidFile) and never followed.
 // Every file is replaced atomically, and every change to the files beside card/ (and to requests/)
 // holds the recorder's lock from reading to writing back. Every folder of the recorders folder is a
 // recorder, a damaged one when its identity.json is not valid; folders starting with '.' are work in
@@ -19,12 +20,14 @@
 #include <vector>
 
 #include "component/models/RecorderModel.h"
+#include "component/recorders/FolderHandle.h"
 #include "component/recorders/RecorderState.h"
 #include "component/settings/RecorderSettings.h"
 
 struct CardFile {
   std::string name;
   std::uint64_t bytes;
+  bool link = false;  // listed as what it is, and never followed
 };
 
 class RecorderFolder {
@@ -56,6 +59,8 @@ class RecorderFolder {
   // `change` returns other than S_OK comes back as it is, and nothing is written.
   HRESULT UpdateState(const std::function<HRESULT(RecorderState&)>& change) const;
 
+  // The card's files and links, without the temporary files of writers at work or gone and without
+  // companions whose dictation is not there. dpmCtrlInvalidFile when card/ is a link.
   HRESULT ListCard(std::vector<CardFile>* files) const;
   // Empties the card in one step: the old card is moved aside first, then deleted.
   HRESULT FormatCard() const;
@@ -64,9 +69,11 @@ class RecorderFolder {
   // Stores a file beside the recorder's state (welcome screen, display image).
   HRESULT StoreFile(std::string_view name, std::string_view content) const;
 
-  // Deletes what an interrupted write or format left behind (temporary files, a card moved aside).
-  // Only while nobody holds the recorder's lock: then no writer is at work and what is found is
-  // abandoned. When someone does, the tidying waits for another time.
+  // Deletes what an interrupted write or format left behind (temporary files, a card moved aside,
+  // companions whose dictation never arrived). Only while nobody holds the recorder's lock: then no
+  // writer is at work and what is found is abandoned (a card's temporary file also only when its
+  // writer is gone: tasks write there without the lock). When someone does, the tidying waits for
+  // another time. A link is removed as a name, never followed; a linked folder is left alone.
   void Tidy() const;
 
   // Queues a request for a running session (the tool's side).
@@ -78,6 +85,8 @@ class RecorderFolder {
   std::string RequestsPath() const { return m_path + "/requests"; }
 
  private:
+  // card/, opened without following a link: dpmCtrlInvalidFile for one, dpmCtrlNoDrive when missing.
+  HRESULT OpenCard(FolderHandle* card) const;
   // Under the lock: dpmCtrlWriteDeviceConfiguration, or dpmCtrlOutOfDiskSpace for a full disk.
   HRESULT WriteConfiguration(const char* name, std::string_view content) const;
 

@@ -155,7 +155,9 @@ void Session::StopWatching() {
 }
 
 void Session::WatchRequests(const RecorderLink& link) {
-  if (m_inotify >= 0) ::inotify_add_watch(m_inotify, RecorderFolder(link.path).RequestsPath().c_str(), kRequestEvents);
+  // A linked requests/ is refused when read; watching where it leads would only wake us for nothing.
+  const std::string requests = RecorderFolder(link.path).RequestsPath();
+  if (m_inotify >= 0) ::inotify_add_watch(m_inotify, requests.c_str(), kRequestEvents | IN_DONT_FOLLOW);
 }
 
 void Session::OnFolderChange() {

@@ -75,6 +75,16 @@ LONG FreeNumber(const RecorderFolder& folder, const std::string& prefix, LONG co
   return -1;
 }
 
+// The companion first: a dictation is never without it; a companion without its dictation is debris.
+HRESULT WriteDictation(const std::string& path, const std::string& bytes, const std::string& companion) {
+  if (HRESULT hr = WriteFileAtomically(CompanionPathOf(path), companion, FileLinks::Refuse); FAILED(hr)) return hr;
+  if (HRESULT hr = WriteFileAtomically(path, bytes, FileLinks::Refuse); FAILED(hr)) {
+    ::unlink(CompanionPathOf(path).c_str());
+    return hr;
+  }
+  return S_OK;
+}
+
 }  // namespace
 
 HRESULT RecordOnCard(const RecorderFolder& folder, const CardRecording& recording, std::string* name) {
@@ -86,8 +96,8 @@ HRESULT RecordOnCard(const RecorderFolder& folder, const CardRecording& recordin
   const RecorderModel* model = FindRecorderModel(identity.deviceType);
   if (!model) return dpmCtrlReadDeviceConfiguration;
 
-  // The number is taken and the counter moved on under the recorder's lock, so two recordings never
-  // take one number; should the recording then fail, a number is skipped, never used twice.
+  // The number is taken, the files written and the counter moved on under the recorder's lock, so two
+  // recordings never take one number; a failed recording leaves the counter as it was.
   std::string bytes, companion;
   HRESULT taken = folder.UpdateSettings(*model, [&](RecorderSettings& settings) {
     std::vector<CardFile> files;
@@ -101,15 +111,10 @@ HRESULT RecordOnCard(const RecorderFolder& folder, const CardRecording& recordin
       return hr;
     companion = CompanionToJson(CompanionOf(*model, identity, settings, recording, number));
     if (bytes.size() + companion.size() + 2048 > FreeBytes(*model, files)) return dpmCtrlOutOfDiskSpace;
+    // Written under the lock too, so that what a killed recording leaves is the next tidy-up's.
+    if (HRESULT hr = WriteDictation(folder.CardPath() + "/" + *name, bytes, companion); FAILED(hr)) return hr;
     settings.Number(Setting::FileCounter) = (number + 1) % kCounterLimit;
     return S_OK;
   });
-  if (FAILED(taken)) return taken;
-  const std::string path = folder.CardPath() + "/" + *name;
-  if (HRESULT hr = WriteFileAtomically(CompanionPathOf(path), companion); FAILED(hr)) return hr;
-  if (HRESULT hr = WriteFileAtomically(path, bytes); FAILED(hr)) {
-    ::unlink(CompanionPathOf(path).c_str());
-    return hr;
-  }
-  return S_OK;
+  return taken;
 }

@@ -4,6 +4,7 @@
 #include <filesystem>
 #include <functional>
 #include <ostream>
+#include <sys/stat.h>
 
 #include "component/models/TextRules.h"
 #include "component/recorders/FileAccess.h"
@@ -204,7 +205,11 @@ int RecorderTool::Show(const std::string& name) {
   std::vector<CardFile> files;
   if (SUCCEEDED(folder.ListCard(&files))) {
     m_out << "card:      " << files.size() << " file(s)\n";
-    for (const CardFile& file : files) m_out << "  " << file.name << "\t" << file.bytes << " bytes\n";
+    for (const CardFile& file : files) {
+      m_out << "  " << file.name << "\t";
+      if (file.link) m_out << "link (refused: dpmCtrlInvalidFile)\n";
+      else m_out << file.bytes << " bytes\n";
+    }
   } else {
     m_out << "card:      missing\n";
   }
@@ -268,8 +273,12 @@ int RecorderTool::PutFile(const std::string& name, const std::string& file) {
   std::string content;
   if (HRESULT hr = ReadWholeFile(file, 64u << 20, &content); FAILED(hr))
     return Fail("cannot read " + file + ": " + DescribeFileResult(hr));
+  // The card's copy is no more readable than the file put there, as cp makes it.
+  struct stat st {};
+  const mode_t mode = ::stat(file.c_str(), &st) == 0 ? st.st_mode & 0777 : 0600;
   const std::string base = std::filesystem::path(file).filename().string();
-  if (!IsPlainFileName(base) || FAILED(WriteFileAtomically(RecorderFolder(path).CardPath() + "/" + base, content)))
+  if (!IsPlainFileName(base) ||
+      FAILED(WriteFileAtomically(RecorderFolder(path).CardPath() + "/" + base, content, FileLinks::Refuse, mode)))
     return Fail("cannot copy " + file + " onto the card of " + name);
   return 0;
 }

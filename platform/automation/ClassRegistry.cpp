@@ -102,6 +102,13 @@ std::string ModulePathOf(const void* addressInModule) {
   return error ? std::string(info.dli_fname) : path.lexically_normal().string();
 }
 
+HRESULT LoadTrustedModule(const std::string& path, void** module) {
+  if (!module) return E_POINTER;
+  return LoadServerModule(path, module);
+}
+
+void* FindTrustedModuleExport(void* module, const char* name) { return module ? FindModuleExport(module, name) : nullptr; }
+
 HRESULT RegisterServerModule(std::string_view modulePath, bool unregister) {
   void* module = nullptr;
   HRESULT hr = LoadServerModule(std::string(modulePath), &module);

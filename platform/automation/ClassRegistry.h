@@ -37,6 +37,12 @@ HRESULT UnregisterClassEntry(REFCLSID clsid);
 // The path of the loaded module that holds the given address (for a module's DllRegisterServer).
 std::string ModulePathOf(const void* addressInModule);
 
+// Loads a module exactly as CoGetClassObject loads a server (an absolute path, the trust checks above,
+// once per process), for the helper modules a server loads itself. S_OK and the handle, or
+// CO_E_BAD_PATH, CO_E_UNSAFEMODULE, CO_E_DLLNOTFOUND. The module stays loaded.
+HRESULT LoadTrustedModule(const std::string& path, void** module);
+void* FindTrustedModuleExport(void* module, const char* name);
+
 // What regsvr does: load the module (by its absolute path, with the checks above) and call its
 // DllRegisterServer or DllUnregisterServer.
 HRESULT RegisterServerModule(std::string_view modulePath, bool unregister);

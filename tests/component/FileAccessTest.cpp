@@ -54,7 +54,7 @@ class FileAccessNotAFile : public FileAccess, public ::testing::WithParamInterfa
 TEST_P(FileAccessNotAFile, IsRefusedWithoutBlocking) {
   const std::string path = GetParam().make(folder);
   std::string text = "untouched";
-  EXPECT_EQ(ReadWholeFile(path, 1000, &text, GetParam().links), GetParam().expected);
+  EXPECT_EQ(ReadWholeFile(path, 1 << 20, &text, GetParam().links), GetParam().expected);
   EXPECT_EQ(text, "untouched");
 }
 
@@ -99,7 +99,21 @@ INSTANTIATE_TEST_SUITE_P(
                                FileLinks::Follow, dpmCtrlInvalidFile},
                       NotAFile{"Socket", Socket, FileLinks::Follow, dpmCtrlInvalidFile},
                       NotAFile{"LinkLoop", LinkLoop, FileLinks::Follow, dpmCtrlInvalidFile},
-                      NotAFile{"LinkWhereRefused", LinkToFile, FileLinks::Refuse, dpmCtrlInvalidFile}),
+                      NotAFile{"LinkWhereRefused", LinkToFile, FileLinks::Refuse, dpmCtrlInvalidFile},
+                      NotAFile{"FolderLinkWhereRefused",
+                               [](const TempFolder& f) {
+                                 LinkToFile(f);
+                                 ::symlink(f.Path().c_str(), (f / "linked").c_str());
+                                 return f / "linked/real.json";
+                               },
+                               FileLinks::Refuse, dpmCtrlInvalidFile},
+                      // Kernel files look regular but are not: reading one may wait, or take what it reads.
+                      NotAFile{"KernelLog", [](const TempFolder&) { return std::string("/proc/kmsg"); },
+                               FileLinks::Follow, dpmCtrlInvalidFile},
+                      NotAFile{"ProcessStatus", [](const TempFolder&) { return std::string("/proc/self/status"); },
+                               FileLinks::Follow, dpmCtrlInvalidFile},
+                      NotAFile{"SysfsFile", [](const TempFolder&) { return std::string("/sys/kernel/uevent_seqnum"); },
+                               FileLinks::Follow, dpmCtrlInvalidFile}),
     [](const auto& info) { return std::string(info.param.what); });
 
 TEST_F(FileAccess, ALinkToAFileIsFollowedWhereAllowed) {

@@ -116,4 +116,15 @@ TEST_F(RecorderToolTest, PutRefusesAPipeAtOnce) {
   EXPECT_EQ(EntryCount(root / "desk/card"), 0u);
 }
 
+TEST_F(RecorderToolTest, PutKeepsTheFilesBitsLessTheUmask) {
+  ASSERT_EQ(Tool({"add", "27", "desk"}), 0);
+  TempFolder scratch;
+  WriteText(scratch / "a.dss", "x");
+  ::chmod((scratch / "a.dss").c_str(), 0600);
+  ASSERT_EQ(Tool({"put", "desk", scratch / "a.dss"}), 0) << err.str();
+  struct stat st {};
+  ASSERT_EQ(::stat((root / "desk/card/a.dss").c_str(), &st), 0);
+  EXPECT_EQ(st.st_mode & 0777, 0600u);
+}
+
 }  // namespace

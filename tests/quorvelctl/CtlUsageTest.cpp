@@ -49,6 +49,13 @@ TEST_F(CtlTest, NoComponentOrNoRecorderExitsThree) {
   const std::string registry = std::getenv("QUORVEL_REGISTRY");
   const CtlRun none = Ctl("list --json");
   ASSERT_EQ(none.exit, 0);
+  // An entry others could have changed is refused by its reason.
+  const std::string entry = registry + "/classes/{6563FB62-676E-4057-87A1-F008E86F01B1}";
+  std::filesystem::permissions(entry, std::filesystem::perms::others_write, std::filesystem::perm_options::add);
+  const CtlRun unsafe = Ctl("list");
+  EXPECT_EQ(unsafe.exit, 3);
+  EXPECT_EQ(unsafe.err, "quorvelctl: creating the device-control component: registry entry refused: others could "
+                        "change it (REGDB_E_UNSAFEENTRY)\n");
   std::filesystem::remove_all(registry);
   const CtlRun missing = Ctl("list");
   EXPECT_EQ(missing.exit, 3);
