@@ -2,13 +2,13 @@
 
 #include <array>
 
-#include "quorvelctl/ApplyCommand.h"
-#include "quorvelctl/BatchConvert.h"
-#include "quorvelctl/FileCommands.h"
-#include "quorvelctl/FileTaskCommand.h"
-#include "quorvelctl/RecorderCommands.h"
-#include "quorvelctl/SettingsCommands.h"
-#include "quorvelctl/WatchCommand.h"
+#include "quorvelctl/settings/ApplyCommand.h"
+#include "quorvelctl/files/BatchConvert.h"
+#include "quorvelctl/files/FileCommands.h"
+#include "quorvelctl/files/FileTaskCommand.h"
+#include "quorvelctl/session/RecorderCommands.h"
+#include "quorvelctl/settings/SettingsCommands.h"
+#include "quorvelctl/settings/WatchCommand.h"
 
 namespace {
 

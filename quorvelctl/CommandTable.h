@@ -3,7 +3,7 @@
 #include <span>
 #include <string_view>
 
-#include "quorvelctl/CommandContext.h"
+#include "quorvelctl/session/CommandContext.h"
 
 struct CommandEntry {
   std::string_view name;

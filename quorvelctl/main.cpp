@@ -2,7 +2,7 @@
 #include <cstdio>
 #include <cstring>
 
-#include "quorvelctl/Console.h"
+#include "quorvelctl/cli/Console.h"
 #include "quorvelctl/Program.h"
 
 int main(int argc, char** argv) {

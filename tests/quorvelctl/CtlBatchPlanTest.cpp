@@ -1,13 +1,12 @@
-// SPDX-License-Identifier: GPL-3.0-or-later
 // convert's plan of a batch, its progress line and its format blocks.
 #include <gtest/gtest.h>
 
 #include <filesystem>
 #include <fstream>
 
-#include "quorvelctl/BatchConvert.h"
-#include "quorvelctl/BatchPlan.h"
-#include "quorvelctl/ConvertFormat.h"
+#include "quorvelctl/files/BatchConvert.h"
+#include "quorvelctl/files/BatchPlan.h"
+#include "quorvelctl/files/ConvertFormat.h"
 
 namespace {
 

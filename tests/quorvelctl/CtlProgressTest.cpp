@@ -1,8 +1,8 @@
 // The file commands' pure parts: the progress line and the length of a dictation as text.
 #include <gtest/gtest.h>
 
-#include "quorvelctl/FileCommands.h"
-#include "quorvelctl/ProgressBar.h"
+#include "quorvelctl/files/FileCommands.h"
+#include "quorvelctl/cli/ProgressBar.h"
 
 namespace {
 

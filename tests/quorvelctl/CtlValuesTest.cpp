@@ -3,12 +3,12 @@
 
 #include <nlohmann/json.hpp>
 
-#include "quorvelctl/CommandLine.h"
-#include "quorvelctl/RecorderInfo.h"
-#include "quorvelctl/ResultText.h"
-#include "quorvelctl/SettingAssignment.h"
-#include "quorvelctl/SettingCatalog.h"
-#include "quorvelctl/TextCodec.h"
+#include "quorvelctl/cli/CommandLine.h"
+#include "quorvelctl/session/RecorderInfo.h"
+#include "quorvelctl/cli/ResultText.h"
+#include "quorvelctl/settings/SettingAssignment.h"
+#include "quorvelctl/settings/SettingCatalog.h"
+#include "quorvelctl/cli/TextCodec.h"
 #include "device/DpmValueNames.h"
 
 namespace {
