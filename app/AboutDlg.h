@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The About box, opened by the application's Help command.
 #include "platform/ui/Dialog.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Control ids of the About box (template 100), shared by the box, its template and its tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Control ids of the main window (template 102), shared by the window, its template and its tests.
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The application: starts the apartment and the COM module, answers the registration switches, and
 // runs the main window modally; the process ends when it closes.

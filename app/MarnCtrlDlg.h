@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window: owns the one component instance and its event sink for the whole run, starts the
 // device session, opens the maintenance window, and keeps the result and event logs.

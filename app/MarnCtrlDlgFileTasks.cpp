@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's file-task controls. They are created hidden and never shown; their handlers keep
 // the component's file operations known and working.
 #include <string>

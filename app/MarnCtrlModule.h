@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's COM module: a class table (empty, as the program serves no classes of its own) whose
 // objects keep the application alive while they are in use.

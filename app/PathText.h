@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paths the main window builds from its fields, with this platform's separator.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Quorvel: configuration of DPM dictation recorders.
 #include <cstdio>
 #include <cstring>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The component's costs that grow with the recorder: reading every property of the largest model,
 // and a settings-file export and import round trip.
 //

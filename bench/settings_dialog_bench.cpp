@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog's costs that grow with the recorder, end to end with the real module:
 // Read From Device and the write-all pass, each as a ratio to its floor measured in the same run. The
 // floor is the same component calls (strings allocated and freed alike) plus the same changes made

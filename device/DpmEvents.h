@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The component's outgoing dispatch interface _DDPMControlEvents and the type library that
 // describes it (DPMCONTROLLib 1.0). The component registers DpmControlTypeLib(); the event sink takes

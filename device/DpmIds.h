@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ids of the device-control component: its class, its type library, its event interface and every
 // interface the program talks to. The program and any component built for it share exactly these.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The component's own failure codes (facility 4). A caller names them with GetResultName, logs or
 // shows the name, and goes on; none of them is worth a retry without the user doing something first.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The names of the value codes: each enumerator of DpmValues.h by its own spelling, so settings read
 // and are written as dpmQualityPlay rather than 6. The program's tools and the component's recorder

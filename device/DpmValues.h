@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The value codes of the settings, as the settings object takes and gives them. The program's lists
 // and radio groups are in this order, and the component checks against the same numbers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's receiver of the component's events (_DDPMControlEvents): one log line per event, and
 // the count of connected devices that decides whether the device buttons are enabled.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a connected recorder supports; read-only. Booleans: only VARIANT_TRUE (-1) means yes.
 #include "device/DpmIds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The component's main interface: the device session, the recorders, settings files and file tasks.
 // Its object is also an IConnectionPointContainer with a point for _DDPMControlEvents.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A detached copy of one recorder's settings: put_ changes the copy only; IDPMDevice::SetDeviceSettings
 // commits it, IDPMControl::ExportSettings saves it. The slot order is the contract's, reserved slots

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The properties of one dictation file. Dates and times are the component's own texts, passed through.
 #include "device/DpmIds.h"

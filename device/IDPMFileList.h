@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The dictation files of one folder, as the component sees them.
 #include "device/DpmIds.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One of the four DPM4 recording profiles of a settings object; edits change that settings object.
 #include "device/DpmIds.h"

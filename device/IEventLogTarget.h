@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the event sink needs of the main window: its event log, the names of codes and buttons, its
 // file lists and its message queue.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Names of result codes and recorder buttons, as every log and message of the program shows them.
 #include <string>

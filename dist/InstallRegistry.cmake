@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Run at install time: registers the component modules in the installed registry folder.
 #
 # Registration writes the path of the module it loads, so each module is registered into a staging

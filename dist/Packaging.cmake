@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The Debian package: `cmake --build build --target package` writes quorvel_<version>_<arch>.deb.
 set(CPACK_GENERATOR DEB)
 set(CPACK_PACKAGE_NAME quorvel)

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Control ids of the file information dialog (template 130), shared by the dialog, its template and
 // its tests.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The properties of one dictation file, read from and written back through its IDPMFileInfo. The
 // dialog owns the spoken-instruction window, which it creates hidden and toggles with its button.

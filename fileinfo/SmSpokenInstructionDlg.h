@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spoken-instruction list of a dictation: a plain sizeable window with a two-column report list
 // ("Start", "End"). Closing it only hides it and tells its owner by WM_SPOKENINSTRUCTION_CLOSE.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Seed corpora for the component's fuzz targets: valid files of each kind for every recorder model,
 // so a fuzzer starts from inputs that parse all the way down (the smallest settings file is over

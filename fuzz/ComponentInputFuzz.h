@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The bodies of the component's fuzz targets, one per parser of outside input: settings files (also
 // the settings a recorder folder commits), a recorder's identity and state, the tool's requests. Each

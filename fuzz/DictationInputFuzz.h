@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The body of the dictation fuzz target: what the component reads from dictation files and the
 // program's format blocks (DSS headers and audio blocks, companion files, wave format blocks).

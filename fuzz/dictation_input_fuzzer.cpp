@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for the dictation readers: clang++ -fsanitize=fuzzer (see CMakeLists.txt).
 #include "fuzz/DictationInputFuzz.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // libFuzzer entry for one parser, chosen by QUORVEL_FUZZ_BODY at build time (see CMakeLists.txt).
 #include "fuzz/ComponentInputFuzz.h"
 

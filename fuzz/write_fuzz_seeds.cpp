@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Writes the component's seed corpora: FOLDER/<parser>/<seed> for every fuzzed parser, and prints one
 // line per parser, "<parser> <input limit>", for the script that runs the fuzzers.
 #include <cstdio>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CEditEx: the in-place cell editor of a CKeywordListCtrl. It lives on the heap while one cell is being
 // edited, commits when it loses the focus (and on Enter), moves from cell to cell like a spreadsheet

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the window that owns a keyword grid offers: the grid tells it about every committed cell edit.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CKeywordListCtrl: a report-view grid whose cells are edited in place. A click on a cell within the
 // editable extent opens a CEditEx over it; the editor's end-of-edit notification comes back to the

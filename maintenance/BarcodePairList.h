@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The barcode keyboard's prefix and postfix: pair lists written "a,b;c,d;" in the window, and
 // two-dimensional arrays of 32-bit integers (dimension 1 the two numbers, dimension 2 the pairs) at

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The multi-line text that lists what a connected recorder supports.
 #include <string>

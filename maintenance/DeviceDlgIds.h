@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Control ids of the device maintenance window (template 129), shared by the window, its template and
 // its tests.

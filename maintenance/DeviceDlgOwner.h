@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the maintenance window, and the dialogs it carries, need of the main window: the component,
 // the names of result codes and buttons, and being closed again.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Filling a list box with the file names a file-list object of the component holds.
 #include "device/IDPMFileList.h"

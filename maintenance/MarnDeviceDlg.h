@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device maintenance window: holds the device object of the first connected recorder while it
 // lives, synchronises the recorder's clock and formats its card. In setup mode it is the unseen

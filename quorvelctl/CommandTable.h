@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands: their names, what they take, their help, and what runs them.
 #include <span>

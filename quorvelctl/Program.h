@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // quorvelctl's entry: the command line to the command that runs, help and usage errors included.
 #include <string>

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Sourced by ./run and its test. A virtual X display shared over VNC on 127.0.0.1 only, closed to
 # other local users: the X server wants an authorisation cookie and the VNC server a one-time
 # password, both kept in a private folder (mode 0700) that stop_virtual_display removes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CDeviceSettings: the settings dialog's thin wrapper of one settings object. Each method forwards to
 // the operation of the same name and returns its result unchanged; inside, booleans are 0 or 1 and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The entries of the settings dialog's lists, in index order, and the recording mode list, whose
 // indexes and values differ.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Moves the DPM4 record between the process-wide SmartButtonSetup and a settings object with its
 // recording profiles. Reads are unchecked: a value that cannot be read keeps what the record held.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A list box of log lines that keeps only the newest ones: each new line is added last and selected,
 // and the oldest goes once the list holds more than its capacity. The windows' logs share it.

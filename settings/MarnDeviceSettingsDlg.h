@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device settings dialog: the recorder's whole configuration in one window. It edits a settings
 // object of the component, writing every change into it at once; Write To Device commits the object

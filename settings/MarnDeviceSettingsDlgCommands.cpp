@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog's commands: writing to the recorder and to the settings object, settings
 // files, the job counter, the DPM4 dialog, and the keyword flags and grid edits.
 #include <algorithm>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the settings dialog needs of the windows above it: its parent (the device maintenance window)
 // gives the device object, and the main window behind it the component and the names of result codes.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The DPM4 record: smart-button functions, display areas and recording profiles. The settings
 // dialog reads it from and writes it to a DPM4 recorder's settings object; the smart buttons

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The modal dialog "DPM4 Profile and Smart Buttons Setup": edits a copy of the DPM4 record. The caller
 // hands the record in with SetSetup, runs DoModal, and takes GetSetup back only on IDOK; after Cancel

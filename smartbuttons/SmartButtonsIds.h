@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Control ids of the smart buttons dialog (template 135), shared by the template, the dialog and its
 // tests.

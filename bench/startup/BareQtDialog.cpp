@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The floor of the start-up benchmark: the main window built the simplest way, as a bare Qt 6 dialog
 // with the same font and the same controls, the hidden file-task controls included (the window has
 // them from the start). It reports "shown" under QUORVEL_UI_SHOWN_FD through platform/ui's own

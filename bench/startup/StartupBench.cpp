@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up of the program to its main window shown, and the peak memory of that run, each as a ratio
 // to a bare Qt 6 dialog program started the same way in the same run. Both run on the offscreen
 // platform and report "shown" through QUORVEL_UI_SHOWN_FD, then quit.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Decodes the audio of a DSS dictation (DSS SP or G.723.1) with FFmpeg and writes it in the wanted
 // format (PCM WAV, FLAC, Opus in Ogg or MP3), resampled as needed and with the dictation's tags. The

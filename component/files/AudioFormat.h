@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The sound format a conversion writes, and the one a wave format block describes.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Owners of the FFmpeg objects a conversion uses, each freed exactly once.
 #include <memory>

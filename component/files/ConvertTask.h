@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Convert: a DSS dictation to the task's audio format (AudioFormat.h). The target is the destination
 // itself, or, when the destination is a folder, the dictation's name with the format's extension.

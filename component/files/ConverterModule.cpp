@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The entry points of the converter module (WaveConverter.h).
 #include "component/files/AudioConversion.h"
 #include "component/files/WaveConverter.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a dictation has that its DSS header has no public place for, in a small JSON file beside it,
 // named after it with ".json" added ("DICT0001.DSS" -> "DICT0001.DSS.json"). It travels with the

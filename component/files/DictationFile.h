@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One file as the dictation-file operations see it: what kind it is, its DSS header, its companion
 // and the length of its audio. Loading reads the header and counts the frames in parts, never

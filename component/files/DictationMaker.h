@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // New DSS dictations: an empty one (what NewFile makes) and one of Standard Play audio of a given
 // length (what a simulated recorder records: a quiet 167 Hz buzz of valid SP frames).

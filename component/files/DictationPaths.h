@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Paths of dictation files as the program passes them. Both '/' and '\' separate folders (the
 // program joins folder and name with '\'), so a name containing a backslash cannot be named; there

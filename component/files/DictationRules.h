@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a dictation's properties may hold. The limits are those of the most capable recorder, so a
 // dictation from any model fits; the characters are those a recorder's display shows.

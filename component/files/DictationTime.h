@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A recording time as the DSS header keeps it (12 ASCII digits YYMMDDhhmmss, years 2000 to 2099) and
 // the texts the file information shows: dates "YYYY-MM-DD", times "hh:mm:ss".

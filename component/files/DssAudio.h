@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The audio of a DSS file, after its header: 512-byte blocks, each a 6-byte block header and 506
 // bytes of frames; frames run on from one block into the next.

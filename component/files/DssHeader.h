@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The header of a DSS dictation, limited to the fields whose place other tools know and read:
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A dictation and the files that travel with it: its companion, and the instruction file the
 // companion names (with that file's companion). Copy, Move and Delete work on the whole family.

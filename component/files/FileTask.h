@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One file task of IDPMControl, as the queue runs it.
 #include <string>

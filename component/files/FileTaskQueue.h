@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The file tasks of one control object, run one after another on a worker thread of their own, so
 // the apartment's thread stays free. Each task reports through `report`: (its text, a percentage,

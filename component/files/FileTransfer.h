@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Copy, Move and Delete of a dictation with its family (FileFamily.h). Each checks again what was
 // checked when the task was queued, since files may have changed meanwhile. A copy is written under

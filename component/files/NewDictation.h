@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // NewFile: an empty DSS dictation made on the computer, with a companion that records its
 // compression mode. The name must end in ".dss" (any case); it is never made over an existing file.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SeparateSpokenInstructions: splits a dictation at its spoken instructions. The dictation part is
 // the audio outside every instruction, named like the source (in the destination folder, or the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One DSS Standard Play frame from its coded parameters, as the SP decoder unpacks them: 328 bits,
 // most significant first, in the order below; the bytes are then stored as 16-bit words, low byte

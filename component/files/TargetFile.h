@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file a task makes: written beside its final place under a temporary name, synced, and then put
 // in place in one step that never replaces an existing file. Until Commit nothing is visible under

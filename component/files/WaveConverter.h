@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The conversion lives in its own module (DPMConvert.so, beside the module or program that holds
 // this code), loaded on the first conversion: FFmpeg and the many libraries it pulls in then cost

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder models as product lines, each model stating only what it changes from its line, and
 // the families of settings the lines are built from. The capabilities a model reports follow from its
 // families (Capable). tests/component/ModelCatalogueTest.cpp checks the result: ids unique, limits sane,

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What one recorder model is and accepts. The models and their families live in ModelCatalogue.cpp.
 #include <cstdint>

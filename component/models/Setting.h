@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scalar settings of a recorder, one bit each, so a model can list the ones it has. The keyword
 // table and the DPM4 record are described separately (RecorderModel).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The scalar settings as a table: the name they carry in the interface and in settings files, their
 // kind and the range a recorder accepts, all from the settings schema. Ranges that depend on the model

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Which of the contract's value-name tables names the codes of a setting, for people reading a
 // recorder's settings.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The texts a recorder stores: which characters its display shows, and the UTF-8 form of settings files.
 #include <string>

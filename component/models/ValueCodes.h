@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The value codes the DPM4 record takes, as ranges of the enums the program shares (DpmValues.h).
 #include "device/DpmValues.h"

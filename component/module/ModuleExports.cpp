@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The module's exports: the class factory, registration and unloading. The tests' build of the module
 // adds TestHooks.cpp.
 #include <atomic>

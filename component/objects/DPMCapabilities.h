@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // IDPMCapabilities: the catalogue row of one model, read-only.
 #include "component/models/RecorderModel.h"

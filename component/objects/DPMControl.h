@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // IDPMControl: the component's main object. It holds the device session and the connection point of
 // _DDPMControlEvents; events go out through the apartment's dispatcher captured at creation.

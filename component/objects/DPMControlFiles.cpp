@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictation-file operations of DPMControl: checks on the apartment's thread, the work on the
 // file-task queue, file information and file lists.
 #include "component/objects/DPMControl.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // IDPMDevice: one connected recorder. Every call first checks that the recorder is still connected
 // (dpmCtrlNoDeviceConnected once it is unplugged, dpmCtrlNotInitialized after the session ended) and

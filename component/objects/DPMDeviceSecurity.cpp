@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // DPMDevice: security codes and the barcode keyboard layout.
 #include "component/objects/DPMDevice.h"
 

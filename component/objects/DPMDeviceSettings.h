@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // IDPMDeviceSettings: a detached copy of one recorder's settings. Every put_ goes through
 // SettingsEditor (capability, value, keyword rules, then the change); nothing reaches a recorder until

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "component/objects/DPMFileInfo.h"
 
 #include "component/files/DictationPaths.h"

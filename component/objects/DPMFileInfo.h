@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // IDPMFileInfo: the properties of one file, read from the file each time it has changed (a cached
 // copy serves while its dictation and companion stay as they are).

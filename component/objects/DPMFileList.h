@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // IDPMFileList: the dictation files (*.dss, *.ds2; regular files only) of one folder, sorted by name,
 // leaving out names that are not UTF-8 of the basic plane (the program could not name them back).

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "component/objects/DPMRecordingProfile.h"
 
 #include "component/models/ValueCodes.h"

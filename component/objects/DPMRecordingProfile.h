@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // IDPMRecordingProfile: one DPM4 recording profile of a settings object; edits change that object.
 #include <memory>

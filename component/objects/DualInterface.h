@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The IDispatch half of the component's dual interfaces. Callers bind through the interface tables;
 // late binding by name is not offered, and the dispatch entry points say so with the platform's codes.

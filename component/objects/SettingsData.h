@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // How the component recognises its own settings objects when one is handed back (SetDeviceSettings,
 // ExportSettings): a private interface that no other component answers.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A seam for tests: make one named step of the file code fail once with a given errno, as a full disk,
 // a crash between two writes or a refused permission would (tests run as root, which no file mode

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whole-file reads with a size cap and atomic whole-file writes (temporary file, sync, rename, sync of
 // the folder): a failure or a crash at any step leaves the old file whole. Failures come back as the

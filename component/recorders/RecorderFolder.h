@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One simulated recorder: its folder ("drive") and the files in it.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The lock of one recorder, shared by every process that changes the recorder's files (the component
 // in any program, the recorder tool): an advisory lock (flock) on the recorder's .lock file, held from

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the recorder tool asks a running session to report, one small JSON file per request in the
 // recorder's requests/ folder:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a simulated recorder keeps besides its settings: its identity (identity.json, written once
 // when the recorder is made) and its changing state (state.json). Both are JSON:

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "component/models/RecorderModel.h"
 #include "component/recorders/RecorderState.h"
 #include "component/settings/JsonChecks.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the simulated recorders live: $QUORVEL_RECORDERS when set, else the user's data folder
 // ($XDG_DATA_HOME, else ~/.local/share) followed by quorvel/recorders.

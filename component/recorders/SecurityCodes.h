@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The recorder's security codes. Rules a careful recorder applies:
 //   PUK       exactly 8 digits; set once (a second SetPUK is dpmCtrlAccessDenied), it then guards

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "component/session/EventChannel.h"
 
 #include "platform/automation/Bstr.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Delivers _DDPMControlEvents to the sinks of the control's connection point. An event is always
 // posted to the apartment's dispatcher and delivered when the apartment thread pumps, never inside

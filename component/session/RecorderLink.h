@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One connected recorder as the session and its device objects share it. When the recorder is
 // unplugged (or the session ends) the status turns into the code every further device call gets.

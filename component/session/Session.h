@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device session of one control object: which recorders are connected, watching their folders,
 // and the events that follow. Runs on the apartment thread.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Exception-free reading of parsed JSON: every accessor says whether the value has the wanted shape.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings of one recorder as plain data: what a settings object edits, what a recorder folder
 // commits and what a settings file holds. RecorderSettingsRules keeps it valid for its model.

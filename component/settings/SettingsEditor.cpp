@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "component/settings/SettingsEditor.h"
 
 #include "component/models/SettingInfo.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Changes one RecorderSettings the way its recorder model would accept them, and checks a whole one.
 //

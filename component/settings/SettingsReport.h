@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The committed settings of a recorder as `dpmrecorder show` prints them, so a user can check what a
 // write did: every setting the model has, by its interface name, with the name of its value code;

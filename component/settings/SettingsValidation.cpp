@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // ValidateSettings: the whole-record form of SettingsEditor's rules, for settings files and the
 // settings committed in a recorder folder.
 #include "component/models/SettingInfo.h"

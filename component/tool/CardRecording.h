@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A simulated recorder records a dictation on its card, as the recorder itself would: Standard Play
 // audio of the given length, ending now by the recorder's clock; the author is its keyword 1 when

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // dpmrecorder: the command-line tool for the simulated recorders. What it does to a recorder reaches
 // a running session as events: adding or removing a recorder is plugging or unplugging it, and

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Everything of the automation layer.
 #include "platform/automation/Apartment.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Automation strings: UTF-16, length-prefixed, zero-terminated. A null BSTR reads as the empty string.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ClassFactory<T>: the class factory a module hands out from DllGetClassObject for one class.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The ANSI code page (Windows-1252) in both directions. Every byte maps to one UTF-16 unit, the five
 // undefined bytes (0x81, 0x8D, 0x8F, 0x90, 0x9D) to the same-numbered control characters, as the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ComObject: IUnknown for an object that implements a list of interfaces, with an exact reference count.
 //

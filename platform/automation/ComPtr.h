@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Holds one reference to an interface and releases it exactly once.
 #include <cstddef>

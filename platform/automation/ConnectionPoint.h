@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Connection points: how an object hands events to the sinks advised on it.
 #include "platform/automation/Unknown.h"

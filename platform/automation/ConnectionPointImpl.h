@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // ConnectionPointImpl: the connection point of one event interface, made by its container.
 //

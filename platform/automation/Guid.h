@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // GUIDs and their registry text form "{6563FB62-676E-4057-87A1-F008E86F01B1}".
 #include <cstdint>

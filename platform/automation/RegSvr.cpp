@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // regsvr: registers (or with /u unregisters) an in-process server module.
 #include <cstdio>
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SAFEARRAY: arrays of any number of dimensions. Dimension numbers are 1-based; an index vector names
 // dimension 1 first. Every index is checked: a bad one is DISP_E_BADINDEX and touches nothing.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The type-library registry: per dispatch interface, each dispatch id's name and parameter types.
 // A module registers its library's description with RegisterTypeLib (from DllRegisterServer);

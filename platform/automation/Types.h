@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Basic automation types and result codes, with the names the platform uses.
 #include <cstdint>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base interfaces: IUnknown, IClassFactory and IDispatch. Every interface names its id as kIid.
 #include "platform/automation/Guid.h"

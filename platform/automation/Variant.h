@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // VARIANT: a typed value as automation passes it.
 #include "platform/automation/Types.h"

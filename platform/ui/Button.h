@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CButton: push buttons, check boxes (automatic or not) and radio buttons.
 #include "platform/ui/Wnd.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CComboBox: drop-down lists and editable drop-downs (sorted or not). Typing into an editable one
 // leaves the selection at -1, as on the platform.

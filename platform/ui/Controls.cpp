@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Buttons, statics, edit fields, combo boxes and list boxes: their widgets and operations.
 #include <QAbstractButton>
 #include <QAbstractItemView>

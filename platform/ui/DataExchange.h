@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog data exchange between value members and controls. An exchange that fails (an integer field
 // holding no integer) shows the framework's prompt through the host, puts the focus on the field and

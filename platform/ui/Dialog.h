@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CDialog: a window made from a DialogTemplate, run modally (DoModal returns the end code) or
 // created modeless (Create, then DestroyWindow).

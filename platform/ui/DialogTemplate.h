@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Dialog templates as data, the way resource scripts describe them: a caption, a size in dialog units,
 // a font and window style, and the controls with id, kind, text, rectangle (dialog units), flags and

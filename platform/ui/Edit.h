@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CEdit: single- and multi-line edit fields (read-only, numeric, aligned). Create makes one on the heap
 // as a child of any window, e.g. an in-place cell editor over a list control.

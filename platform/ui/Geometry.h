@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CPoint, CSize and CRect: the platform's value helpers around POINT, SIZE and RECT.
 #include "platform/ui/WinTypes.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CHeaderCtrl: the column header of a report-view list control (present even when hidden).
 #include "platform/ui/Wnd.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The Qt host: real message boxes and file, folder and audio format dialogs.
 #include "platform/ui/HostServices.h"
 

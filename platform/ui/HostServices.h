@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The services a window asks of its host: message boxes and the system's file, folder and audio
 // format choosers. The application runs with the Qt host (real dialogs); tests install a ScriptedHost

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CListBox: plain list boxes, sorted or not.
 #include <string>

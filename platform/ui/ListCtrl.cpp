@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report-view list control on a QTableWidget: one table row per item, one table column per
 // list-view column. Client coordinates start inside the frame, above the header when it is shown.
 #include "platform/ui/ListCtrl.h"

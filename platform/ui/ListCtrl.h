@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CListCtrl: the report-view list control: columns with width and format, rows of cell texts,
 // colours, grid lines, item rectangles and hit tests in client coordinates, scrolling.

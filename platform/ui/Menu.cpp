@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/ui/Menu.h"
 
 BOOL CMenu::AppendMenu(UINT flags, UINT_PTR id, const char* text) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The window's system menu: items appended by the program send WM_SYSCOMMAND with their id.
 // Alt+Space opens it in a window with a system menu, as on the platform.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A host for tests: answers come from a script set beforehand, and everything shown is recorded.
 // Unscripted questions get the cautious answer (IDOK for MB_OK, IDCANCEL for MB_OKCANCEL, IDNO for

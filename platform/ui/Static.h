@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CStatic: static text, sunken frames and icons.
 #include "platform/ui/Wnd.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // platform/ui: the program's dialog framework, on Qt Widgets underneath but with no Qt in sight.
 //

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CWinApp: the application object. WinMain creates the Qt application, installs the Qt host,
 // hooks the apartment dispatcher into its loop (once COM is up) and runs

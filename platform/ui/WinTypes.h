@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The windowing platform's basic types, message numbers, styles and codes, with their usual names and
 // values, so window code reads like the Windows program it describes. Handles are opaque.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CWnd itself: creation and destruction, relations, state, text, and the dialog item helpers.
 #include "platform/ui/Wnd.h"
 

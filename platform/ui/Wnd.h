@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CWnd: a window of the platform, known by its HWND. Every control of a dialog has one; a C++ object of
 // a CWnd subclass can be attached to it (SubclassDlgItem, DDX_Control) to take its messages.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CWnd's geometry: client and window rectangles, coordinate mapping, moving and centring.
 #include <QAbstractScrollArea>
 #include <QGuiApplication>

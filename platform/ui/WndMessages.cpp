@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // CWnd's message processing: dispatch, the message map, the handlers by message and the platform's
 // default behaviour.
 #include <new>

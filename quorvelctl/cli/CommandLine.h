@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The command line: the command, its arguments and the options, which may stand anywhere after the
 // program's name ("--" ends them, for a file whose name starts with '-').

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where the commands write: results on stdout, as text lines or one JSON document (--json), and
 // errors on stderr in one line that names the result code as the program's windows name it.

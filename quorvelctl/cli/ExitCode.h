@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The program's exit codes, as its help lists them.
 enum ExitCode : int {

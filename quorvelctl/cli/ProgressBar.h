@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A file task's progress as one line on stderr, redrawn in place, only when stderr is a terminal
 // (a script's log gets no carriage returns); the line is ended when the task is.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // SIGINT, SIGTERM and SIGHUP ask a long-running command to stop; while an object lives they only set
 // a flag the command's loop looks at, and the previous handlers come back afterwards.

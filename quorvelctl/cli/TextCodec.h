@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Texts cross the interface as UTF-16 and reach the terminal, files and JSON as UTF-8; the program's
 // Windows-1252 narrowing would lose characters a keyword may hold.

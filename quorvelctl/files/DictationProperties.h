@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every property of a dictation's file information, read through IDPMFileInfo in the interface's
 // order. A property the file has no answer for (a DS2 file's author, say) keeps the component's code

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands that read dictations: the list on a recorder's card, and one file's properties.
 #include "quorvelctl/session/CommandContext.h"

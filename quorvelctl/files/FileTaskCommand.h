@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // copy and move: one file task of the component, followed to its end through the progress
 // events (a bar on a terminal). SIGINT, SIGTERM or SIGHUP cancels it, and the component then leaves

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "quorvelctl/session/CommandContext.h"
 
 bool CCommandContext::SelectedDevice(ComPtr<IDPMDevice>* device, ExitCode* exit) {

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What every command works with: its command line, the console, and the component.
 #include "device/IDPMDevice.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The device-control component as the commands use it: created by its class id through the registry
 // in this thread's apartment, started (Initialize) only when a command needs a recorder, and ended

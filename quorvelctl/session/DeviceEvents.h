@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A receiver of the component's events that only queues the ones its command waits for (by default
 // the recorder events: connect, disconnect, ready); the command's loop acts on them after the

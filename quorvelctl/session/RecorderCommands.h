@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands about recorders themselves: list them, set a clock, format a card.
 #include "quorvelctl/session/CommandContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What names a connected recorder in every listing: its index, name, model, MAC address and firmware.
 #include <nlohmann/json_fwd.hpp>

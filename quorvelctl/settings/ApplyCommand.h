@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // apply FILE (-d N | --all) [--dry-run]: one settings file to one recorder or to every connected one.
 #include "quorvelctl/session/CommandContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One NAME=VALUE of the set command, checked against the catalogue before anything is written.
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every property of the settings interface, in the order show and diff print them, and the parsing
 // of a property's instance from its command-line name.

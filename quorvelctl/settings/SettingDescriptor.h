@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One property of the settings interface: its name, how its instances are numbered, its kind and
 // code names, and how to read and write it through the interface.

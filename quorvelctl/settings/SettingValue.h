@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // One setting's value as read from a settings object or given on the command line: a number (with
 // the names of its codes, when the setting has them), a flag, or a UTF-8 text.

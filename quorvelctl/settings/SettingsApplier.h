@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Writes one reference settings object to recorders: works out what would change on each, then
 // commits the whole object in one step (the component keeps a recorder's old settings when it

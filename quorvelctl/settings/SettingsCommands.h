@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The commands that read and write one recorder's settings: show, export, import, diff and set.
 #include "quorvelctl/session/CommandContext.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings two snapshots hold differently, in the first one's order, then those only the second
 // has. The identity (MAC address, firmware) is where a file came from, not a setting: it never differs.

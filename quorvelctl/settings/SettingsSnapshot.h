@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Every value of one settings object, read once through the interface, keyed by the command-line
 // name of each instance. The snapshot of a recorder and of a settings file compare key by key.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Where a command reads settings from: a settings file, or a recorder named "@N" (recorder N).
 #include <string>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // watch --apply FILE: applies the file to every recorder connected now and to each one that connects
 // later, one log line each, until SIGINT, SIGTERM or SIGHUP. When configuration management replaces

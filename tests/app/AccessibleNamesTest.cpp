@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What a screen reader announces in the main window, the About box and the maintenance window: every
 // static by the text it shows, every field and list without a text of its own by its label.
 #include <QAccessible>

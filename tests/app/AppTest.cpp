@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Start-up and exit of the application object, the registration switches, and the About box on the
 // Help command.
 #include <gtest/gtest.h>

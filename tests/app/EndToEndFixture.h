@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window against the real DPMCtrl module loaded through the registry, over simulated
 // recorders of the test's own, driven by real clicks. Events reach the window only through the event

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window over the real module and simulated recorders: initialising, the maintenance
 // window's actions, and recorders plugged in while the session runs.
 #include "tests/app/EndToEndFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The hidden file-task controls over the real module and a dictation recorded on a simulated card:
 // listing the card, reading and writing the dictation's information, and a copy whose end refreshes
 // the destination list.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window's hidden file-task controls against the spy: the arguments each task passes, the
 // browsers, the file lists and their refresh when a task reports 100.
 #include <QApplication>

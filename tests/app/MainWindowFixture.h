@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The main window created modeless against the spy component and a scripted host, with real widgets
 // on the offscreen platform. Every test ends by proving the spy got back each reference it gave.

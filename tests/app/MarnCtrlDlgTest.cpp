@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The main window against the spy component: start-up, the two logs, the status refresh, the device
 // buttons following events, the maintenance window in setup mode, and the teardown.
 #include "tests/app/MainWindowFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // "Setup Device" over the real module and simulated recorders: the settings dialog shows what the
 // recorder holds, writes every change into the settings object, commits it, and moves settings between
 // recorders through settings files.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Templates 102 (the main window) and 100 (the About box): the frame, and each control a user sees
 // with its id, kind, caption and place; everything else in them stays hidden.
 #include "tests/app/MainWindowFixture.h"

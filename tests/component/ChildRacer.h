@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A second process for race tests: a forked child runs rounds against the same recorder as the test
 // itself, at least `rounds` of them and then until the test says stop, and reports how many rounds

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device object's maintenance operations through the interface.
 #include "tests/component/ComponentFixture.h"
 

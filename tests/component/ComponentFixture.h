@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real DPMCtrl module, registered in a registry of the test's own and loaded with
 // CoCreateInstance, over a recorders folder of the test's own. Events are recorded by a sink and

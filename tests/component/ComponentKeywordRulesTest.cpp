@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The keyword rules through the module, as the settings dialog meets them: each refused flag or value
 // with its code and nothing changed, and the mandatory flags the component sets in consequence of
 // barcode, voice-command and required-input writes (which the dialog re-reads after such a write).

@@ -1,3 +1,4 @@
+# SPDX-License-Identifier: GPL-3.0-or-later
 # What keeps the component apart from the program, and its rooms in order, checked from the sources
 # and the link lines. Two uses:
 #   cmake -DCOMPONENT_DIR=dir -DCONTRACT_HEADERS=device/a.h,device/b.h -P ComponentLayoutCheck.cmake

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The component and the recorder tool changing one recorder's state at the same time, a thousand
 // rounds each: no acknowledged change (a PUK above all) is lost to the other's write.
 #include "tests/component/ComponentFixture.h"

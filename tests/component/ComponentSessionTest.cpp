@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The device session through the interfaces: initialisation, the default recorder, plugging and
 // unplugging with the tool, the tool's requests as events, and the maintenance actions.
 #include "tests/component/ComponentFixture.h"

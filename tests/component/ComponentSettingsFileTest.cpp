@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings files as a user meets them with the recorder tool and ordinary files: a file carries every
 // setting, keyword and DPM4 value to another recorder of the model; a file of another model, a
 // damaged file and a read-only target folder each fail with their code and change nothing.

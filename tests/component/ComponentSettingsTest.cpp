@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Settings objects through the interfaces: every property's round trip per model family, refusals
 // that leave the object as it was, commit atomicity under injected faults, and settings files.
 #include "tests/component/ComponentFixture.h"

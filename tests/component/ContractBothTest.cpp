@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The cases of the device contract that hold for every implementation, run against the real module
 // and against the spy the window tests use, so the spy cannot drift from what the module does.
 #include <gtest/gtest.h>

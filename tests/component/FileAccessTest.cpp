@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Whole-file reads and atomic writes: each failure with its code, and the old file whole afterwards.
 #include <gtest/gtest.h>
 

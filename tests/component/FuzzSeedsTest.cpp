@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The fuzz targets' bodies on their seed corpora, so every build runs them (the fuzzers need clang):
 // every seed is a valid file its parser accepts, and every seed and its prefixes pass the body.
 #include <gtest/gtest.h>

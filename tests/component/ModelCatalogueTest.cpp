@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The model catalogue as a reader would audit it.
 #include <gtest/gtest.h>
 

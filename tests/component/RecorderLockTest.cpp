@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder lock: one holder at a time, a bounded wait, and no lock on what is not a plain file.
 #include <gtest/gtest.h>
 

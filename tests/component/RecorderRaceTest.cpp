@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Two recorder tools changing one recorder at the same time, a thousand rounds each: every change
 // each of them made is still there when it looks again.
 #include <gtest/gtest.h>

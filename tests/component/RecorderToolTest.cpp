@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder tool's commands, run in this process: damaged recorders stay visible, and failures
 // are said as they are.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Where the recorders live, and the UTF-8 form of texts and paths.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // How the recorder's security codes are kept: Argon2id now, PBKDF2 hashes of earlier versions still read.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder's rules for changing settings: each refusal with its exact code, leaving the record as
 // it was, and the keyword rules in sequence.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings file format and the recorder-state files: round trips, and strict refusal of damaged
 // or hostile text.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // What `dpmrecorder show` prints of a recorder's settings, and the value-code names it prints with:
 // the names cover exactly the codes the component accepts.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The contract headers compile together, and the ids and the event library are what a component built
 // elsewhere expects.
 #include <gtest/gtest.h>

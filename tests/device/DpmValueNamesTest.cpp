@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The one table of value-code names that the component's recorder tool and quorvelctl share: each
 // name leads back to its own code, within every list.
 #include "device/DpmValueNames.h"

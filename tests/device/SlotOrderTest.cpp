@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Every operation of the component's interfaces sits in the slot the contract gives it. The program and
 // our component compile against the same headers, so two operations swapped there would pass every
 // other test, while a component built elsewhere would run the wrong operation for each of them.

@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Installs the build into a fresh prefix and checks that the installed program stands on its own:
 # it shows its main window and loads the installed component through the installed registry, with
 # no environment pointing anywhere. Then a second install over planted stale entries, and an

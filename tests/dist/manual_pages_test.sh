@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Renders every built manual page; any warning of groff is a fault in the page's source.
 # Usage: manual_pages_test.sh MAN_DIR
 set -euo pipefail

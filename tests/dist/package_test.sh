@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # Checks the built Debian package: Debian's own checker (lintian) finds no error and no warning; its
 # declared dependencies and contents, then (as root) installs it
 # with dpkg into a fresh root, runs the installed program there as if that root were the system's

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the file information dialog read from the spy component, with its spoken-instruction window,
 // for a look on a real display. Usage: fileinfo_demo [milliseconds to stay open, default 2000]
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file information dialog against the spy's file-information object: what it reads, what it
 // writes, the failure lines, and the spoken-instruction window it toggles.
 #include <gtest/gtest.h>

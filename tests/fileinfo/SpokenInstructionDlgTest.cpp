@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spoken-instruction window: its rows from the component's array, its size, and its close box.
 #include <gtest/gtest.h>
 

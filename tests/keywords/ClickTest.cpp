@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Clicks on the grid: which cell a point belongs to, the editable extent, and where the editor opens.
 #include <gtest/gtest.h>
 

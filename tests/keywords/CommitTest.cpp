@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Ending an edit: commit on Enter and on focus loss, cancel on Escape, the notification's way back to
 // the grid by reflection, and the editor's life (one at a time, deleted with its window).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows a keyword grid with an open editor widened by long text, for a look on a real display.
 // Usage: keywords_grid_demo [milliseconds to stay open, default 2000]
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A small owner window for the keyword grid: a dialog with one report-view grid (subclassed as
 // CKeywordListCtrl) and OK / Cancel buttons, recording every edit the grid reports.

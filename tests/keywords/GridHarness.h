@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Drives a GridDialog with real input: mouse clicks on the grid's widget, keys on the focused widget.
 #include <QString>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys on the open editor: the spreadsheet-cursor moves, their limits, and what each move reports.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The arrows between the source folders (the include table of design.md), checked over the whole tree:
 // Qt only inside platform/ui; the component reaches only the device contract and the automation layer;

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // include_rules <source root>: lists every forbidden include as file:line and fails when there is one.
 #include <filesystem>
 #include <iostream>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The include table's arrows, row by row, and the scan's report of file and line.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Template 129, the maintenance window: the frame, its three buttons where described, no OK or Cancel
 // button, and every other control hidden.
 #include "tests/app/MainWindowFixture.h"

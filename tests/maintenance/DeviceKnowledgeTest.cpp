@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Device type names, the DPM4 test, the capabilities report and the barcode pair lists.
 #include <gtest/gtest.h>
 

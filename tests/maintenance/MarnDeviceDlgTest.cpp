@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The maintenance window opened from the main window against the spy component: its result list,
 // its two actions, closing, and the hidden device operations.
 #include "tests/app/MainWindowFixture.h"

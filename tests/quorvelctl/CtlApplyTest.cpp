@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // apply and watch: one reference file to many recorders.
 #include <algorithm>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // convert's plan of a batch, its progress line and its format blocks.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictation-file commands over dictations the recorder tool records, checked against FFmpeg.
 #include <poll.h>
 #include <pty.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // quorvelctl as a process over the real DPMCtrl module, registered in a registry of the test's own,
 // and over simulated recorders in a folder of the test's own that the recorder tool drives.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file commands' pure parts: the progress line and the length of a dictation as text.
 #include <gtest/gtest.h>
 

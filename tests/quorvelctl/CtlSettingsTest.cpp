@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // show, export, diff and set over the real module.
 #include "tests/quorvelctl/CtlFixture.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Exit codes, help, and the JSON of every command that prints.
 #include "tests/quorvelctl/CtlFixture.h"
 

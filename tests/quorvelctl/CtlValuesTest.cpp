@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The command line's forms of setting names and values, without a component.
 #include <gtest/gtest.h>
 

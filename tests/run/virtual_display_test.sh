@@ -1,4 +1,5 @@
 #!/usr/bin/env bash
+# SPDX-License-Identifier: GPL-3.0-or-later
 # The virtual display of ./run lets in only who holds its VNC password and its X cookie.
 set -uo pipefail
 cd "${0%/*}/../.."

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The capped log list the windows share: the newest lines stay, the last is selected.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The settings dialog's commands: Write To Device, the write-all pass of Export Settings, Import,
 // Reset Job Counter, and the keyword flags and grid edits.
 #include "tests/settings/SettingsDialogFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The settings dialog run modally against the spy component and a scripted host, with real widgets on
 // the offscreen platform. The fixture stands in for the maintenance window above the dialog: it holds

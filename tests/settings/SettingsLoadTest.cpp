@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Read From Device and loading the settings object into the dialog: the exact order of the reads,
 // the grids, the lists, the keyword flags and what depends on the recorder's type.
 #include "tests/settings/SettingsDialogFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Immediate writes: every control writes its property the moment it changes, and failures become
 // numbered lines of the message list followed by a re-read of the settings object.
 #include "tests/settings/SettingsDialogFixture.h"

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Shows the smart buttons dialog filled with a sample record, for a look on a real display.
 // Usage: smartbuttons_demo [milliseconds to stay open, default 2000]
 #include <QApplication>

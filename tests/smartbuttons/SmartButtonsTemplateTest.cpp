@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Template 135: every control where the dialog's description puts it, lists in order, and a layout in
 // which nothing overlaps or runs under a group box's title.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The smart buttons dialog run modally, driven by real clicks, picks and typing on the offscreen platform.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real DPMCtrl module in a registry of the test's own, over simulated recorders in a folder of the
 // test's own that the recorder tool drives as a process. QUORVEL_REGISTRY and QUORVEL_RECORDERS point

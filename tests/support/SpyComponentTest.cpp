@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The spy must stay true to the contract and exact about references, since window tests lean on it.
 #include "tests/support/SpyComponent.h"
 

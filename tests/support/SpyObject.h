@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The base of every spy object: exact reference counting into the shared state, and the recording of
 // one call line per operation with its scripted result and out values.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The spy implementations of the whole device contract. Each records its calls in the shared log
 // (see SpyObject.h for the form) and answers what the test scripted.

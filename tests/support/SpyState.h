@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The state every spy object of one SpyComponent shares: the call log, the scripted results and
 // values, the reference counters, and the controls whose sinks receive fired events.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A fresh, empty registry folder for one test: QUORVEL_REGISTRY points at it while the object lives,
 // then the previous setting comes back and the folder is removed.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The controls a user sees in a window, as rows checked against the template the program builds (id,
 // kind, caption, position in dialog units, style bits) and against the window made from it.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #include "platform/automation/internal/EpollDispatcher.h"
 
 #include <sys/epoll.h>

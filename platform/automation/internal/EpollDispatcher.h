@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The apartment dispatcher on Linux: one epoll descriptor (the wait handle) holding an eventfd for
 // posted calls, a timerfd armed for the earliest timer, and every watched descriptor.

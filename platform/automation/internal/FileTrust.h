@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Whether a file of the class registry can be trusted to hold what its owner put there, by the rule of
 // the dynamic loader's secure mode: no user but root and this process's own may have changed it or can

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Loaded in-process server modules. A module stays loaded for the rest of the process (objects and
 // factories it handed out may outlive any caller's interest), so a path is opened once and cached.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Files of the registry folder: read whole, written atomically (a reader sees the old or the new file,
 // never a part).

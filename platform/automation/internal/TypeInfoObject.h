@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The type information of one dispatch interface of a loaded library.
 #include <memory>

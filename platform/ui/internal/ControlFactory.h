@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The object FromHandle hands out for a window nobody attached an object to: the wrapper class of the
 // control's kind (CButton for buttons, CEdit for edit fields ...), a plain CWnd for other windows.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Window handles, the translation of Qt input into window messages, and destruction.
 #include <QAbstractButton>
 #include <QAbstractScrollArea>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // A window object's message map: the handlers its class registered, searched in registration order.
 // Private to platform/ui.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Start-up measurement hook: with QUORVEL_UI_SHOWN_FD=<fd> in the environment, the first window
 // exposed on screen writes "shown\n" to that descriptor, closes it and runs the given action (the

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What a window handle stands for: the Qt widget, the object taking its messages, and the few facts
 // of the platform's window that Qt does not keep. Private to platform/ui.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // For tests and the application's own start-up only (never for window code): the Qt widget behind a
 // window handle, so a test can click and type into real widgets with QTest.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A sample dialog written against the public interface only, to look at on a real display.
 #include "platform/ui/Ui.h"
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // main() for tests of windows: runs every test with one QApplication on the offscreen platform, whose
 // one screen is a common 1920 x 1080 (unless QT_QPA_PLATFORM chooses another).
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The recorder tool records dictations on a simulated card, and the device object agrees with it.
 #include <filesystem>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file information of dictations and the file lists of folders, through the module.
 #include <filesystem>
 #include <sys/stat.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file tasks of IDPMControl through the module: checks before returning, progress events in
 // order, the delayed queue, cancelling, conversion with FFmpeg, new files and spoken instructions.
 #include <filesystem>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Convert on its own: every format the custom format allows, the tags, the large-file form, a cancel
 // half way, and an existing target: kept when whole, redone when damaged, left alone when foreign.
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The companion file format, recording times and wave format blocks.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The dictation fuzz target's body on its seed corpus (fuzz/corpus/dictation) and on the cut and
 // flipped forms of each seed, in every build.
 #include <gtest/gtest.h>

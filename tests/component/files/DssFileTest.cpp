@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The DSS header and audio blocks, written by the component and read back by it and by FFmpeg.
 #include <fcntl.h>
 #include <gtest/gtest.h>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What FFmpeg, the reference reader, makes of a file: the DSS demuxer's metadata and packets, and a
 // WAV file's format and length. Tests compare it with what the component wrote.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The file-task queue on its own, with a scripted runner; and the target files tasks write.
 #include <gtest/gtest.h>
 

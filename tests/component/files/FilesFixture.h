@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // The real module with one simulated recorder ("rec", a DPM4_8200) whose card the recorder tool
 // fills, and the progress events of file tasks as the sink records them.

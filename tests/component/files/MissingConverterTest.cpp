@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A program whose folder lacks the converter module: Convert says it is not supported and leaves
 // nothing behind, and the other file tasks do not need the module at all.
 #include <gtest/gtest.h>

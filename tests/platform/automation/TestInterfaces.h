@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // What the test module serves, shared by the module and the tests.
 #include "platform/automation/Unknown.h"

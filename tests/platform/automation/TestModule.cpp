@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // A complete in-process server with one class, for the class-registry tests.
 #include <atomic>
 

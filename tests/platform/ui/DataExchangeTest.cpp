@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Data exchange in both directions for every kind, and the integer prompt that stops it.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Modal runs, the dialog manager's keys, clicks reaching the message map, and control behaviour.
 #include <gtest/gtest.h>
 

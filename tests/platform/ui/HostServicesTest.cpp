@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The application's own host: its open-file dialog takes a name that does not exist yet (a settings
 // file to be written), and cancelling it chooses nothing; its message boxes default to the button the
 // type asks for, and Escape gives No where there is no Cancel.

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Keys, clicks, focus loss and destruction reach a heap editor over a list control the way the
 // platform delivers them, and notifications come back to the list by reflection.
 #include <gtest/gtest.h>

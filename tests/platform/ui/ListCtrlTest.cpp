@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The report-view list control: columns, cells, geometry in client coordinates, scrolling.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The message queue, registered messages, and the apartment's calls inside Qt's event loop.
 #include <gtest/gtest.h>
 

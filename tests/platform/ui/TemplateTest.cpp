@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // Templates render real widgets where their dialog units say, with names tests and readers can use.
 #include <gtest/gtest.h>
 

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // Helpers for tests of platform/ui: find the widget of a control and drive modal runs.
 #include <QApplication>

@@ -1,3 +1,4 @@
+// SPDX-License-Identifier: GPL-3.0-or-later
 // The object FromHandle gives for each kind of window, and messages a window class adds of its own.
 #include <gtest/gtest.h>
 
