@@ -300,6 +300,17 @@ HWND DefaultButton(HWND dialog) {
   return nullptr;
 }
 
+// Leaving by Enter, Escape or the close box moves no focus, so the focused field's focus-loss handler
+// would never see its last edit: it gets its notification first, once (the flag keeps the real focus
+// loss when the dialog hides from repeating it). False when a value there failed its validation, which
+// the handler has shown; the dialog then stays, as when a click moves the focus away.
+bool NotifyFocusLossBeforeLeaving(HWND dialog, HWND focus) {
+  if (!ui::IsLive(focus) || focus->parent != dialog) return true;
+  const int failures = dialog->failedExchanges;
+  focus->focusLossSent = ui::NotifyFocusLoss(focus);
+  return ui::IsLive(dialog) && dialog->failedExchanges == failures;
+}
+
 }  // namespace
 
 namespace ui {
@@ -484,6 +495,19 @@ BOOL CDialog::OnWndMsg(UINT message, WPARAM wParam, LPARAM lParam, LRESULT* resu
 }
 
 BOOL CDialog::OnCommand(WPARAM wParam, LPARAM lParam) {
+  const bool leaving = HIWORD(wParam) == BN_CLICKED && (LOWORD(wParam) == IDOK || LOWORD(wParam) == IDCANCEL);
+  if (leaving) {
+    HWND focus = ::GetFocus();
+    const bool valid = NotifyFocusLossBeforeLeaving(m_hWnd, focus);
+    const BOOL handled = valid ? Command(wParam, lParam) : TRUE;
+    // A dialog that stays keeps the focus where it was; the next real focus loss must notify again.
+    if (ui::IsLive(focus) && !m_ended) focus->focusLossSent = false;
+    return handled;
+  }
+  return Command(wParam, lParam);
+}
+
+BOOL CDialog::Command(WPARAM wParam, LPARAM lParam) {
   if (CWnd::OnCommand(wParam, lParam)) return TRUE;
   if (HIWORD(wParam) != BN_CLICKED) return FALSE;
   switch (LOWORD(wParam)) {

@@ -28,7 +28,8 @@
 //
 // Escape and the close box reach OnCancel (the close box through WM_SYSCOMMAND SC_CLOSE -> WM_CLOSE ->
 // OnClose, whose default sends IDCANCEL); Enter presses the default button (IDOK -> OnOK); F1 sends
-// ID_HELP, which by default goes to the application's OnHelp.
+// ID_HELP, which by default goes to the application's OnHelp. Before OK or Cancel runs, the focused
+// edit, combo or list box sends its focus-loss notification, as if the focus had left it.
 #include "platform/ui/DialogTemplate.h"
 #include "platform/ui/Wnd.h"
 
@@ -76,6 +77,7 @@ class CDialog : public CWnd {
 
  private:
   BOOL CreateFromTemplate(CWnd* parent, bool modal);
+  BOOL Command(WPARAM wParam, LPARAM lParam);
   DialogTemplate m_template;
   bool m_ended = false;
   int m_result = -1;

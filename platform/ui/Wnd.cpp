@@ -183,7 +183,9 @@ void CWnd::CheckRadioButton(int firstId, int lastId, int checkId) {
 BOOL CWnd::UpdateData(BOOL saveAndValidate) {
   CDataExchange dx(this, saveAndValidate);
   DoDataExchange(&dx);
-  return dx.Failed() ? FALSE : TRUE;
+  if (!dx.Failed()) return TRUE;
+  if (ui::IsLive(m_hWnd)) ++m_hWnd->failedExchanges;
+  return FALSE;
 }
 void CWnd::DoDataExchange(CDataExchange*) {}
 

@@ -137,3 +137,45 @@ INSTANTIATE_TEST_SUITE_P(
     [](const testing::TestParamInfo<Change>& info) { return std::string(info.param.name); });
 
 }  // namespace
+
+// Text typed into a field written on focus loss, then the dialog left with the focus still there (or
+// moved to OK by a click): written once, and the question sees it.
+class LeaveFromTypedField : public SettingsDialogTest, public testing::WithParamInterface<Leaving> {};
+
+TEST_P(LeaveFromTypedField, WritesTheFieldOnceAndAsks) {
+  ScriptRecorder(20);
+  spy.SetValue("get_FileNamePrefixString", "AB");
+  host.NextMessageBoxAnswer(IDNO);
+  Run([&](CMarnDeviceSettingsDlg& d) {
+    QWidget* prefix = ControlWidget(d, IDC_PREFIX_TEXT);
+    prefix->setFocus();
+    QTest::keyClicks(prefix, "C");
+    GetParam().leave(d);
+    EXPECT_FALSE(d.IsWindowVisible());
+  });
+  EXPECT_EQ(spy.CallsTo("put_FileNamePrefixString"), Strings{"put_FileNamePrefixString(\"ABC\")"});
+  EXPECT_EQ(host.MessageTexts(), Strings{kLeave});
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Ways, LeaveFromTypedField,
+    testing::Values(
+        Leaving{"Enter", [](CMarnDeviceSettingsDlg& d) { QTest::keyClick(ControlWidget(d, IDC_PREFIX_TEXT), Qt::Key_Return); }},
+        Leaving{"Escape", [](CMarnDeviceSettingsDlg& d) { QTest::keyClick(ControlWidget(d, IDC_PREFIX_TEXT), Qt::Key_Escape); }},
+        Leaving{"CloseBox", [](CMarnDeviceSettingsDlg& d) { WidgetOf(d)->close(); }},
+        Leaving{"ClickOnOk", [](CMarnDeviceSettingsDlg& d) { SettingsDialogTest::Click(d, IDOK); }}),
+    [](const testing::TestParamInfo<Leaving>& info) { return std::string(info.param.name); });
+
+TEST_F(SettingsDialogTest, EnterOnAnInvalidFieldShowsItsErrorOnceAndStays) {
+  ScriptRecorder(20);
+  Run([&](CMarnDeviceSettingsDlg& d) {
+    QWidget* mode = ControlWidget(d, IDC_DOWNLOAD_MODE);
+    mode->show();  // shown by some recorders' layouts; an int too large fails its exchange
+    mode->setFocus();
+    QTest::keyClicks(mode, "99999999999");
+    QTest::keyClick(mode, Qt::Key_Return);
+    EXPECT_TRUE(d.IsWindowVisible());
+    EXPECT_EQ(host.MessageTexts(), Strings{"Please enter an integer."});
+  });
+  EXPECT_EQ(spy.CallsTo("put_DownloadMode"), Strings{});
+}

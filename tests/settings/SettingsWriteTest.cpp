@@ -212,23 +212,6 @@ TEST_F(SettingsDialogTest, ARereadThatAlwaysFailsCannotLoop) {
 
 namespace {
 
-// Enter in the prefix field closes the dialog with OK, which takes the text and writes nothing; the
-// field's loss of focus on the way out finds the text unchanged.
-TEST_F(SettingsDialogTest, EnterInThePrefixFieldClosesTheDialogCleanly) {
-  ScriptRecorder();
-  Run([](CMarnDeviceSettingsDlg& d) {
-    QWidget* prefix = ControlWidget(d, IDC_PREFIX_TEXT);
-    prefix->setFocus();
-    QTest::keyClicks(prefix, "XY");
-    QTest::keyClick(prefix, Qt::Key_Return);
-  });
-  EXPECT_TRUE(spy.CallsTo("put_FileNamePrefixString").empty());
-}
-
-}  // namespace
-
-namespace {
-
 // Leaving a field writes it: the number fields every time, the keyword-1 text only when it changed.
 // The fields are hidden, so the focus loss is the notification a user's action would send.
 struct FocusRow {

@@ -9,6 +9,7 @@
 #include <QResizeEvent>
 #include <deque>
 #include <unordered_set>
+#include <utility>
 
 #include "platform/automation/CodePage.h"
 #include "platform/ui/MessageQueue.h"
@@ -160,16 +161,13 @@ class InputFilter : public QObject {
         QCoreApplication::sendEvent(object, event);
         g_bypass = false;
         if (!IsLive(hwnd)) return true;
+        const bool alreadyNotified = std::exchange(hwnd->focusLossSent, false);
         if (event->type() == QEvent::FocusIn) {
           Dispatch(hwnd, WM_SETFOCUS, 0, 0);
         } else {
           HWND next = HandleOf(QApplication::focusWidget());
           Dispatch(hwnd, WM_KILLFOCUS, reinterpret_cast<WPARAM>(next), 0);
-          if (IsLive(hwnd) && hwnd->windowKind == WindowKind::Control) {
-            if (hwnd->kind == ControlKind::Edit) NotifyParent(hwnd, EN_KILLFOCUS);
-            if (hwnd->kind == ControlKind::ComboBox) NotifyParent(hwnd, CBN_KILLFOCUS);
-            if (hwnd->kind == ControlKind::ListBox) NotifyParent(hwnd, LBN_KILLFOCUS);
-          }
+          if (!alreadyNotified) NotifyFocusLoss(hwnd);
         }
         return true;
       }
@@ -316,6 +314,16 @@ void NotifyParent(HWND control, UINT code) {
   if (!IsLive(control) || control->programmatic || !IsLive(control->parent)) return;
   SendMessage(control->parent, WM_COMMAND, MAKEWPARAM(static_cast<unsigned>(control->id), code),
               reinterpret_cast<LPARAM>(control));
+}
+
+bool NotifyFocusLoss(HWND control) {
+  if (!IsLive(control) || control->windowKind != WindowKind::Control) return false;
+  switch (control->kind) {
+    case ControlKind::Edit: NotifyParent(control, EN_KILLFOCUS); return true;
+    case ControlKind::ComboBox: NotifyParent(control, CBN_KILLFOCUS); return true;
+    case ControlKind::ListBox: NotifyParent(control, LBN_KILLFOCUS); return true;
+    default: return false;
+  }
 }
 
 QtEntry::QtEntry() { ++g_entryDepth; }

@@ -44,6 +44,8 @@ struct HWND__ {
   bool owned = false;                 // made by its object (Create), so destroyed with it
   bool programmatic = false;          // suppresses notifications while code changes the control
   bool typedText = false;             // editable combo: typed text, no selection
+  bool focusLossSent = false;         // a dialog's leave path already notified this control's focus loss
+  int failedExchanges = 0;            // UpdateData failures, so a caller can tell a handler's failure
   CFont font;                         // WM_GETFONT
   HICON icons[2] = {nullptr, nullptr};
   std::unique_ptr<CMenu> systemMenu;
@@ -74,6 +76,8 @@ QRect ToQRect(const RECT& r);
 RECT ToRect(const QRect& r);
 LRESULT Dispatch(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 void NotifyParent(HWND control, UINT code);
+// The focus-loss notification an edit, combo or list box sends its parent; false for other kinds.
+bool NotifyFocusLoss(HWND control);
 int BaseUnitX(const QFont& font);
 int BaseUnitY(const QFont& font);
 void ApplyListFont(HWND list);
