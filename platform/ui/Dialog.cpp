@@ -29,6 +29,7 @@
 #include "platform/ui/Menu.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/WinApp.h"
+#include "platform/ui/internal/ShrunkStyle.h"
 #include "platform/ui/internal/WindowState.h"
 
 namespace {
@@ -271,6 +272,14 @@ QFont FittingFont(QFont font, const DialogTemplate& tpl, QSize room) {
   return font;
 }
 
+// The controls of a dialog drawn smaller get marks and margins as much smaller as its font; the style
+// belongs to the dialog (a widget's style does not pass to its children).
+void DrawSmaller(const std::vector<QWidget*>& controls, QWidget* dialog, double ratio) {
+  auto* style = new ui::ShrunkStyle(ratio);
+  style->setParent(dialog);
+  for (QWidget* control : controls) control->setStyle(style);
+}
+
 RECT ToPixels(const RECT& r, BaseUnits units) {
   return RECT{Scale(r.left, units.x, 4), Scale(r.top, units.y, 8), Scale(r.right, units.x, 4),
               Scale(r.bottom, units.y, 8)};
@@ -420,6 +429,7 @@ BOOL CDialog::CreateFromTemplate(CWnd* parent, bool modal) {
     w->setVisible(c.visible);
   }
   for (HWND box : groupBoxes) box->widget->lower();
+  if (shrunk) DrawSmaller(made, widget, static_cast<double>(units.x) / BaseUnitsOf(DialogFont(m_template)).x);
   NameByLabels(m_template.controls, made);
 
   CenterWindow();
