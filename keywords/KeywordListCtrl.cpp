@@ -101,11 +101,29 @@ void CKeywordListCtrl::OnLButtonDown(UINT flags, CPoint point) {
   if (row != -1 && row <= m_lastEditableRow && column <= m_lastEditableColumn) BeginCellEdit(row, column);
 }
 
+// F2 edits the focused row's first cell, as a click on it would; Tab goes on from there.
+void CKeywordListCtrl::OnKeyDown(UINT nChar, UINT repeatCount, UINT flags) {
+  if (nChar != VK_F2) {
+    CListCtrl::OnKeyDown(nChar, repeatCount, flags);
+    return;
+  }
+  const int row = std::max(GetNextItem(-1, LVNI_FOCUSED), 0);
+  if (IsEditableCell(row, 0)) BeginCellEdit(row, 0);
+}
+
+bool CKeywordListCtrl::IsEditableCell(int row, int column) {
+  return row >= 0 && row <= m_lastEditableRow && row < GetItemCount() && column >= 0 &&
+         column <= m_lastEditableColumn && column < ColumnCount() && GetColumnWidth(column) >= kMinEditableWidth;
+}
+
+// The end of an edit made in place, or a text an accessibility client set on a cell (sent by the grid
+// itself): that may name any cell and is taken only where a click would open the editor.
 void CKeywordListCtrl::OnEndLabelEdit(NMHDR* header, LRESULT* result) {
   auto* info = reinterpret_cast<NMLVDISPINFO*>(header);
   const LVITEM& item = info->item;
-  if (item.pszText) SetItemText(item.iItem, item.iSubItem, item.pszText);
   *result = 0;
+  if (header->idFrom != kEditorId && !IsEditableCell(item.iItem, item.iSubItem)) return;
+  if (item.pszText) SetItemText(item.iItem, item.iSubItem, item.pszText);
   if (!item.pszText) return;  // cancelled: the cell and the owner's data stay as they were
   if (auto* owner = dynamic_cast<IKeywordGridOwner*>(GetParent()))
     owner->OnKeywordCellEdited(m_hWnd, item.iItem, item.iSubItem, std::string(item.pszText));

@@ -1,7 +1,7 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
 #pragma once
 // CKeywordListCtrl: a report-view grid whose cells are edited in place. A click on a cell within the
-// editable extent opens a CEditEx over it; the editor's end-of-edit notification comes back to the
+// editable extent, or F2, opens a CEditEx over it; the editor's end-of-edit notification comes back to the
 // grid by reflection, which sets the cell and tells the owner (the parent, an IKeywordGridOwner).
 #include "platform/ui/ListCtrl.h"
 
@@ -28,9 +28,11 @@ class CKeywordListCtrl : public CListCtrl {
 
  protected:
   void OnLButtonDown(UINT flags, CPoint point) override;
+  void OnKeyDown(UINT nChar, UINT repeatCount, UINT flags) override;
 
  private:
   void OnEndLabelEdit(NMHDR* header, LRESULT* result);
+  bool IsEditableCell(int row, int column);
   int ColumnCount();
   int ColumnOffset(int column) const;
   DWORD EditorAlignment(int column) const;

@@ -7,8 +7,8 @@
 namespace {
 
 // Grids: the names grid is one row without a header, the values grid below it carries the headings.
-constexpr DWORD kNamesGridStyle = LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_NOSCROLL | LVS_NOSORTHEADER;
-constexpr DWORD kValuesGridStyle = LVS_REPORT | LVS_NOSORTHEADER;
+constexpr DWORD kNamesGridStyle = LVS_REPORT | LVS_NOCOLUMNHEADER | LVS_NOSCROLL | LVS_NOSORTHEADER | LVS_EDITLABELS;
+constexpr DWORD kValuesGridStyle = LVS_REPORT | LVS_NOSORTHEADER | LVS_EDITLABELS;
 
 // The layout of the platform's narrow dialog font. The wider font drawn here clips nine captions at the
 // sizes of that layout (seen at scales 1, 1.5 and 2), so they get the room to their right: 1079, 1158,

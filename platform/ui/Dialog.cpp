@@ -313,10 +313,16 @@ HWND DefaultButton(HWND dialog) {
 // would never see its last edit: it gets its notification first, once (the flag keeps the real focus
 // loss when the dialog hides from repeating it). False when a value there failed its validation, which
 // the handler has shown; the dialog then stays, as when a click moves the focus away.
+// A field inside a control (a grid's cell editor) ends its edit on its own focus loss, so the focus moves
+// to the control that holds it.
 bool NotifyFocusLossBeforeLeaving(HWND dialog, HWND focus) {
-  if (!ui::IsLive(focus) || focus->parent != dialog) return true;
+  if (!ui::IsLive(focus) || focus == dialog) return true;
+  HWND control = focus;
+  while (control && control->parent != dialog) control = control->parent;
+  if (!control) return true;
   const int failures = dialog->failedExchanges;
-  focus->focusLossSent = ui::NotifyFocusLoss(focus);
+  if (control != focus) ::SetFocus(control);
+  else focus->focusLossSent = ui::NotifyFocusLoss(focus);
   return ui::IsLive(dialog) && dialog->failedExchanges == failures;
 }
 

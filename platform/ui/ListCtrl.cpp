@@ -7,6 +7,7 @@
 #include <QScrollBar>
 #include <QTableWidget>
 
+#include "platform/ui/internal/ListCell.h"
 #include "platform/ui/internal/WindowState.h"
 
 namespace ui {
@@ -32,7 +33,10 @@ QPoint ViewportOffset(QTableWidget* table) {
 void StyleItem(HWND hwnd, QTableWidgetItem* item, int column) {
   int format = column < static_cast<int>(hwnd->columnFormats.size()) ? hwnd->columnFormats[column] : LVCFMT_LEFT;
   item->setTextAlignment(AlignmentOf(format));
-  item->setFlags(Qt::ItemIsEnabled | Qt::ItemIsSelectable);
+  // A list that edits labels lets accessibility clients set its cells, through its owner.
+  Qt::ItemFlags flags = Qt::ItemIsEnabled | Qt::ItemIsSelectable;
+  if (hwnd->style & LVS_EDITLABELS) flags |= Qt::ItemIsEditable;
+  item->setFlags(flags);
   if (hwnd->textColor != CLR_DEFAULT) item->setForeground(ToColor(hwnd->textColor));
   if (hwnd->textBkColor != CLR_DEFAULT && hwnd->textBkColor != CLR_NONE) item->setBackground(ToColor(hwnd->textBkColor));
 }
@@ -41,7 +45,7 @@ QTableWidgetItem* Cell(HWND hwnd, int row, int column) {
   QTableWidget* table = Table(hwnd);
   QTableWidgetItem* item = table->item(row, column);
   if (!item) {
-    item = new QTableWidgetItem;
+    item = new ListCell;
     StyleItem(hwnd, item, column);
     table->setItem(row, column, item);
   }
@@ -57,7 +61,7 @@ void SetCellText(HWND hwnd, int row, int column, const QString& text) {
     return;
   }
   if (text.isEmpty()) return;
-  auto* item = new QTableWidgetItem(text);
+  auto* item = new ListCell(text);
   StyleItem(hwnd, item, column);
   table->setItem(row, column, item);
 }
@@ -83,6 +87,7 @@ int RowHeight(QTableWidget* table) { return table->verticalHeader()->defaultSect
 
 QTableWidget* NewListView(DWORD style, QWidget* parent) {
   auto* table = new QTableWidget(parent);
+  ListCell::Adopt(table);
   table->verticalHeader()->hide();
   table->verticalHeader()->setSectionResizeMode(QHeaderView::Fixed);
   table->verticalHeader()->setMinimumSectionSize(1);
@@ -338,6 +343,7 @@ UINT CListCtrl::GetItemState(int item, UINT mask) const {
 int CListCtrl::GetNextItem(int start, UINT flags) const {
   QTableWidget* table = Table(m_hWnd);
   if (!table) return -1;
+  if (flags & LVNI_FOCUSED) return table->currentRow() > start ? table->currentRow() : -1;
   for (int r = start + 1; r < table->rowCount(); ++r)
     if (!(flags & LVNI_SELECTED) || (GetItemState(r, LVIS_SELECTED) & LVIS_SELECTED)) return r;
   return -1;

@@ -39,7 +39,7 @@ class CListCtrl : public CWnd {
   DWORD_PTR GetItemData(int item) const;
   BOOL SetItemState(int item, UINT state, UINT mask);
   UINT GetItemState(int item, UINT mask) const;
-  int GetNextItem(int start, UINT flags) const;  // LVNI_SELECTED
+  int GetNextItem(int start, UINT flags) const;  // LVNI_SELECTED, LVNI_FOCUSED
 
   // Look. Colours are COLORREF (RGB); CLR_NONE for a transparent text background.
   DWORD SetExtendedStyle(DWORD exStyle);  // LVS_EX_GRIDLINES ...; returns the previous one
@@ -66,4 +66,5 @@ class CListCtrl : public CWnd {
 };
 
 constexpr UINT LVNI_ALL = 0x0000;
+constexpr UINT LVNI_FOCUSED = 0x0001;
 constexpr UINT LVNI_SELECTED = 0x0002;

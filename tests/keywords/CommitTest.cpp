@@ -9,6 +9,7 @@
 
 #include "GridHarness.h"
 #include "platform/ui/testing/QtBridge.h"
+#include "tests/platform/ui/AccessibleDriver.h"
 
 namespace {
 
@@ -117,6 +118,35 @@ TEST_F(Commit, ClosingTheDialogTakesTheOpenEditorAlong) {
   EXPECT_FALSE(::IsWindow(window));
   EXPECT_EQ(CWnd::FromHandlePermanent(window), nullptr);
   EXPECT_TRUE(widget.isNull());
+}
+
+// A text an accessibility client sets on a cell is taken where a click would open the editor.
+TEST_F(Commit, ClientTextReachesTheOwnerInsideTheExtentOnly) {
+  QWidget* table = WidgetFromHandle(grid);
+  ASSERT_TRUE(accessible::SetCellText(table, 1, 2, "inside"));
+  ASSERT_TRUE(accessible::SetCellText(table, 4, 0, "below"));  // rows 0 to 3 are editable
+
+  EXPECT_EQ(harness.Dialog().m_edits, (std::vector<CellEdit>{{grid, 1, 2, "inside"}}));
+  EXPECT_EQ(harness.Grid().GetItemText(1, 2), "inside");
+  EXPECT_EQ(harness.Grid().GetItemText(4, 0), CellText(4, 0));
+}
+
+// F2 opens the editor on the focused row's first cell, as a click there would; a row a click could not
+// edit stays closed.
+TEST_F(Commit, F2EditsTheFocusedRow) {
+  for (const auto& [row, opens] : {std::pair{4, false}, std::pair{2, true}}) {
+    harness.Grid().SetFocus();
+    harness.Grid().SetItemState(row, LVIS_FOCUSED, LVIS_FOCUSED);
+    harness.Press(Qt::Key_F2);
+    CEditEx* editor = harness.Editor();
+    ASSERT_EQ(editor != nullptr, opens) << "row " << row;
+    if (!editor) continue;
+    EXPECT_EQ(editor->Row(), row);
+    EXPECT_EQ(editor->Column(), 0);
+    harness.Type("key");
+    harness.Press(Qt::Key_Tab);
+  }
+  EXPECT_EQ(harness.Dialog().m_edits, (std::vector<CellEdit>{{grid, 2, 0, "key"}}));
 }
 
 // A notification that reaches the grid's parent is taken back by the grid, whoever sent it: the

@@ -6,6 +6,7 @@
 #include "device/DpmResults.h"
 #include "smartbuttons/SmartButtonSetup.h"
 #include "smartbuttons/SmartButtonsIds.h"
+#include "tests/platform/ui/AccessibleDriver.h"
 
 namespace {
 
@@ -297,6 +298,19 @@ TEST_F(SettingsDialogTest, TypedCellReachesTheSettingsObject) {
   });
   ASSERT_FALSE(spy.CallsTo("put_KeywordContentString").empty());
   EXPECT_EQ(spy.CallsTo("put_KeywordContentString").front(), "put_KeywordContentString(2, 4, \"Acme\")");
+}
+
+// A screen reader's text on a cell writes as typed text does.
+TEST_F(SettingsDialogTest, CellTextSetByAClientReachesTheSettingsObject) {
+  ScriptRecorder(20, 3, 5);
+  Run([this](CMarnDeviceSettingsDlg& d) {
+    spy.ClearCalls();
+    ASSERT_TRUE(accessible::SetCellText(ControlWidget(d, IDC_KEYWORD_VALUES), 4, 2, "Acme"));
+    ASSERT_TRUE(accessible::SetCellText(ControlWidget(d, IDC_KEYWORD_NAMES), 0, 1, "Client"));
+    EXPECT_EQ(static_cast<CListCtrl*>(d.GetDlgItem(IDC_KEYWORD_VALUES))->GetItemText(4, 2), "Acme");
+  });
+  EXPECT_EQ(spy.CallsTo("put_KeywordContentString"), Strings{"put_KeywordContentString(2, 4, \"Acme\")"});
+  EXPECT_EQ(spy.CallsTo("put_KeywordUsageString"), Strings{"put_KeywordUsageString(1, \"Client\")"});
 }
 
 }  // namespace

@@ -166,6 +166,26 @@ INSTANTIATE_TEST_SUITE_P(
         Leaving{"ClickOnOk", [](CMarnDeviceSettingsDlg& d) { SettingsDialogTest::Click(d, IDOK); }}),
     [](const testing::TestParamInfo<Leaving>& info) { return std::string(info.param.name); });
 
+// A keyword cell being edited (opened by F2) when the close box is pressed is written first, and the
+// question sees it.
+TEST_F(SettingsDialogTest, CloseBoxWritesAnOpenCellAndAsks) {
+  ScriptRecorder(20);
+  host.NextMessageBoxAnswer(IDNO);
+  Run([&](CMarnDeviceSettingsDlg& d) {
+    auto* values = static_cast<CListCtrl*>(d.GetDlgItem(IDC_KEYWORD_VALUES));
+    values->SetFocus();
+    values->SetItemState(1, LVIS_FOCUSED, LVIS_FOCUSED);
+    QTest::keyClick(WidgetOf(*values), Qt::Key_F2);
+    QWidget* editor = QApplication::focusWidget();
+    ASSERT_NE(editor, WidgetOf(*values));
+    QTest::keyClicks(editor, "Acme");
+    WidgetOf(d)->close();
+    EXPECT_FALSE(d.IsWindowVisible());
+  });
+  EXPECT_EQ(spy.CallsTo("put_KeywordContentString"), Strings{"put_KeywordContentString(0, 1, \"Acme\")"});
+  EXPECT_EQ(host.MessageTexts(), Strings{kLeave});
+}
+
 TEST_F(SettingsDialogTest, EnterOnAnInvalidFieldShowsItsErrorOnceAndStays) {
   ScriptRecorder(20);
   Run([&](CMarnDeviceSettingsDlg& d) {

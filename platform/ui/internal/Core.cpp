@@ -76,7 +76,9 @@ int VkFromQt(int key) {
     case Qt::Key_Down: return VK_DOWN;
     case Qt::Key_Insert: return VK_INSERT;
     case Qt::Key_Delete: return VK_DELETE;
-    default: return key < 0x100 ? key : 0;
+    default:
+      if (key >= Qt::Key_F1 && key <= Qt::Key_F24) return VK_F1 + (key - Qt::Key_F1);
+      return key < 0x100 ? key : 0;
   }
 }
 

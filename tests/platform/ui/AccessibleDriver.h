@@ -57,6 +57,16 @@ inline bool SetText(QWidget* w, const QString& text) {
   return true;
 }
 
+// Sets a cell of a table as a client does, through the cell's own interface.
+inline bool SetCellText(QWidget* table, int row, int column, const QString& text) {
+  QAccessibleInterface* a = Of(table);
+  QAccessibleInterface* cell = a && a->tableInterface() ? a->tableInterface()->cellAt(row, column) : nullptr;
+  if (!cell) return false;
+  cell->setText(QAccessible::Value, text);
+  Settle();
+  return true;
+}
+
 // What a screen reader announces a control by: the static it is labelled by, else its own name.
 inline std::string Announced(QAccessibleInterface* a) {
   if (!a) return "<no interface>";

@@ -4,6 +4,7 @@
 
 #include <QTableWidget>
 
+#include "AccessibleDriver.h"
 #include "UiTestSupport.h"
 
 namespace {
@@ -143,5 +144,55 @@ INSTANTIATE_TEST_SUITE_P(Views, ListCtrl,
                                            DWORD{LVS_REPORT}),
                          [](const auto& info) { return info.param & LVS_NOCOLUMNHEADER ? std::string("NoHeader")
                                                                                         : std::string("WithHeader"); });
+
+// A cell set by an accessibility client shows nothing by itself: a list that edits labels tells its
+// owner, as an edit made in place would; any other list takes nothing.
+class CRecordingList : public CListCtrl {
+ public:
+  CRecordingList() { MapNotifyReflect(LVN_ENDLABELEDIT, &CRecordingList::OnEndLabelEdit); }
+  std::vector<std::string> edits;
+
+ private:
+  void OnEndLabelEdit(NMHDR* header, LRESULT* result) {
+    const LVITEM& item = reinterpret_cast<NMLVDISPINFO*>(header)->item;
+    edits.push_back(std::to_string(item.iItem) + "," + std::to_string(item.iSubItem) + "=" + item.pszText);
+    *result = 0;
+  }
+};
+
+struct ClientText {
+  const char* name;
+  DWORD style;
+  int column;  // 0 holds the row's text; 2 has no cell yet
+  std::vector<std::string> edits;
+};
+void PrintTo(const ClientText& row, std::ostream* os) { *os << row.name; }
+
+class ClientTexts : public ::testing::TestWithParam<ClientText> {};
+
+TEST_P(ClientTexts, ReachTheOwnerOrNothing) {
+  CDialog dialog{ListTemplate(GetParam().style)};
+  ASSERT_TRUE(dialog.Create());
+  dialog.ShowWindow(SW_SHOW);
+  CRecordingList list;
+  ASSERT_TRUE(list.SubclassDlgItem(1161, &dialog));
+  for (int c = 0; c < 3; ++c) list.InsertColumn(c, "K" + std::to_string(c), LVCFMT_LEFT, 40);
+  for (int r = 0; r < 3; ++r) list.InsertItem(r, "row" + std::to_string(r));
+  const std::string before = list.GetItemText(1, GetParam().column);
+
+  ASSERT_TRUE(accessible::SetCellText(Control<QTableWidget>(dialog, 1161), 1, GetParam().column, "typed"));
+
+  EXPECT_EQ(list.edits, GetParam().edits);
+  EXPECT_EQ(list.GetItemText(1, GetParam().column), before);
+  dialog.DestroyWindow();
+}
+
+INSTANTIATE_TEST_SUITE_P(
+    Cells, ClientTexts,
+    ::testing::Values(ClientText{"EditsLabelsCellWithText", LVS_REPORT | LVS_EDITLABELS, 0, {"1,0=typed"}},
+                      ClientText{"EditsLabelsEmptyCell", LVS_REPORT | LVS_EDITLABELS, 2, {"1,2=typed"}},
+                      ClientText{"ReadOnlyCellWithText", LVS_REPORT, 0, {}},
+                      ClientText{"ReadOnlyEmptyCell", LVS_REPORT, 2, {}}),
+    [](const auto& info) { return std::string(info.param.name); });
 
 }  // namespace
