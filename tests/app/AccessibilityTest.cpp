@@ -138,6 +138,14 @@ TEST_F(AllWindows, ToggleOfAManualBoxLeavesItToItsHandler) {
   EXPECT_EQ(info.IsDlgButtonChecked(IDC_FI_IS_ENCRYPTED), BST_UNCHECKED);
 }
 
+// A read-only field keeps what the recorder's file says, whatever a client sets.
+TEST_F(AllWindows, ReadOnlyFieldKeepsItsText) {
+  CWnd& info = OpenWindow(Window::FileInfo);
+  const std::string before = info.GetDlgItem(IDC_FI_FILENAME)->GetWindowText();
+  ASSERT_TRUE(accessible::SetText(ControlWidget(info, IDC_FI_FILENAME), "other.dss"));
+  EXPECT_EQ(info.GetDlgItem(IDC_FI_FILENAME)->GetWindowText(), before);
+}
+
 // Text set in a smart-button cell is typed text, not a choice: the record takes no function from it.
 TEST_F(AllWindows, TextSetInACellIsTypedText) {
   auto& buttons = static_cast<CSmartButtons&>(OpenWindow(Window::SmartButtons));

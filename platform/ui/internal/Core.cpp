@@ -14,6 +14,7 @@
 #include "platform/automation/CodePage.h"
 #include "platform/ui/MessageQueue.h"
 #include "platform/ui/internal/AccessibleButton.h"
+#include "platform/ui/internal/AccessibleEdit.h"
 #include "platform/ui/internal/WindowState.h"
 
 namespace ui {
@@ -251,6 +252,7 @@ HWND HandleOf(const QObject* object) {
 HWND NewWindow(QWidget* widget, WindowKind windowKind, ControlKind kind, int id, DWORD style, DWORD exStyle,
                HWND parent) {
   InstallAccessibleButtons();
+  InstallAccessibleEdits();
   auto* hwnd = new HWND__;
   hwnd->widget = widget;
   hwnd->windowKind = windowKind;
