@@ -73,23 +73,15 @@ class AccessibleButton : public QAccessibleWidget {
   QAbstractButton* Button() const { return static_cast<QAbstractButton*>(widget()); }
 };
 
+}  // namespace
+
 // By class and parent, not by handle: Qt may ask for the interface while the button is being made.
-QAccessibleInterface* ButtonFactory(const QString&, QObject* object) {
+QAccessibleInterface* AccessibleButtonFor(const QString&, QObject* object) {
   auto* button = qobject_cast<QAbstractButton*>(object);
   QWidget* parent = button ? button->parentWidget() : nullptr;
   HWND window = parent ? HandleOf(parent) : nullptr;
   if (!window || window->widget != parent) return nullptr;
   return new AccessibleButton(button);
-}
-
-}  // namespace
-
-void InstallAccessibleButtons() {
-  static const bool installed = [] {
-    QAccessible::installFactory(ButtonFactory);
-    return true;
-  }();
-  (void)installed;
 }
 
 }  // namespace ui

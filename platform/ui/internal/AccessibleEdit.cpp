@@ -119,23 +119,15 @@ QRect AccessibleEdit::characterRect(int offset) const {
   return QRect(edit->mapToGlobal(at), QSize(metrics.horizontalAdvance(shown.at(offset)), metrics.height()));
 }
 
+}  // namespace
+
 // A field of the framework's windows: one of a window's controls, or the field inside a drop-down list or
 // a grid that is one.
-QAccessibleInterface* EditFactory(const QString&, QObject* object) {
+QAccessibleInterface* AccessibleEditFor(const QString&, QObject* object) {
   auto* edit = qobject_cast<QLineEdit*>(object);
   QWidget* parent = edit ? edit->parentWidget() : nullptr;
   if (!parent || !HandleOf(parent)) return nullptr;
   return new AccessibleEdit(edit);
-}
-
-}  // namespace
-
-void InstallAccessibleEdits() {
-  static const bool installed = [] {
-    QAccessible::installFactory(EditFactory);
-    return true;
-  }();
-  (void)installed;
 }
 
 }  // namespace ui

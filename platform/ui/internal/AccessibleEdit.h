@@ -4,9 +4,13 @@
 // lists. Qt's own lets a client change a read-only field and type what the field's validator refuses;
 // here a client changes a field only as the keyboard could. Private to platform/ui.
 
+class QAccessibleInterface;
+class QObject;
+class QString;
+
 namespace ui {
 
-// Once per run, before the first window is made.
-void InstallAccessibleEdits();
+// The accessibility bus's factory for the framework's edit fields; null for any other object.
+QAccessibleInterface* AccessibleEditFor(const QString& className, QObject* object);
 
 }  // namespace ui

@@ -2,6 +2,7 @@
 // Window handles, the translation of Qt input into window messages, and destruction.
 #include <QAbstractButton>
 #include <QAbstractScrollArea>
+#include <QAccessible>
 #include <QApplication>
 #include <QComboBox>
 #include <QFocusEvent>
@@ -224,6 +225,16 @@ void ReleaseState(HWND hwnd) {
   }
 }
 
+// Once per run, before the first window is made.
+void InstallAccessibleInterfaces() {
+  static const bool installed = [] {
+    QAccessible::installFactory(AccessibleButtonFor);
+    QAccessible::installFactory(AccessibleEditFor);
+    return true;
+  }();
+  (void)installed;
+}
+
 }  // namespace
 
 QString ToQt(const std::string& ansi) {
@@ -251,8 +262,7 @@ HWND HandleOf(const QObject* object) {
 
 HWND NewWindow(QWidget* widget, WindowKind windowKind, ControlKind kind, int id, DWORD style, DWORD exStyle,
                HWND parent) {
-  InstallAccessibleButtons();
-  InstallAccessibleEdits();
+  InstallAccessibleInterfaces();
   auto* hwnd = new HWND__;
   hwnd->widget = widget;
   hwnd->windowKind = windowKind;
