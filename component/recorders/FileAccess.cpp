@@ -12,6 +12,7 @@
 
 #include "component/recorders/Descriptor.h"
 #include "component/recorders/FaultInjection.h"
+#include "component/recorders/FolderHandle.h"
 #include "device/DpmResults.h"
 
 namespace {
@@ -62,10 +63,14 @@ bool IsKernelFileSystem(const struct statfs& fs) {
   }
 }
 
-// Where links are refused, the folder holding the file may not be one either.
-bool FolderIsLink(const std::string& path) {
-  struct stat st {};
-  return ::lstat(FolderOf(path).c_str(), &st) == 0 && S_ISLNK(st.st_mode);
+// Where links are refused, the folder holding the file may not be one either: it is opened first, without
+// following a link, and the file is named through it from then on, so a link put in the folder's place
+// later is never followed. `pinned` names the same file through the open folder.
+HRESULT PinFolder(const std::string& path, FolderHandle* folder, std::string* pinned) {
+  if (HRESULT hr = folder->Open(FolderOf(path)); FAILED(hr)) return hr;
+  const size_t slash = path.find_last_of('/');
+  *pinned = folder->Path() + "/" + (slash == std::string::npos ? path : path.substr(slash + 1));
+  return S_OK;
 }
 
 std::string RandomSuffix() {
@@ -165,16 +170,20 @@ std::string DescribeFileResult(HRESULT result) {
   }
 }
 
-HRESULT OpenReadableFile(const std::string& path, size_t maxBytes, Descriptor* opened, struct stat* status,
+HRESULT OpenReadableFile(const std::string& given, size_t maxBytes, Descriptor* opened, struct stat* status,
                          FileLinks links) {
-  if (path.empty()) return dpmCtrlPathNotFound;
+  if (given.empty()) return dpmCtrlPathNotFound;
   const bool refuseLinks = links == FileLinks::Refuse;
+  FolderHandle folder;
+  std::string path = given;
+  if (refuseLinks) {
+    if (HRESULT hr = PinFolder(given, &folder, &path); FAILED(hr)) return hr;
+  }
   // Looked at before it is opened: opening a device or a pipe may block or do something.
   struct stat st {};
   const int looked = refuseLinks ? ::lstat(path.c_str(), &st) : ::stat(path.c_str(), &st);
   if (FailOr("open", looked) != 0) return OpenFailure(path);
   if (HRESULT hr = CheckReadable(st, maxBytes); FAILED(hr)) return hr;
-  if (refuseLinks && FolderIsLink(path)) return dpmCtrlInvalidFile;
   struct statfs fs {};
   if (::statfs(path.c_str(), &fs) == 0 && IsKernelFileSystem(fs)) return dpmCtrlInvalidFile;
   const int flags = O_RDONLY | O_CLOEXEC | O_NONBLOCK | O_NOCTTY | (refuseLinks ? O_NOFOLLOW : 0);
@@ -223,15 +232,18 @@ HRESULT ReadWholeFile(const std::string& path, size_t maxBytes, std::string* con
   return S_OK;
 }
 
-HRESULT WriteFileAtomically(const std::string& path, std::string_view content, FileLinks links, mode_t newMode) {
-  if (path.empty() || path.back() == '/') return dpmCtrlPathNotFound;
+HRESULT WriteFileAtomically(const std::string& given, std::string_view content, FileLinks links, mode_t newMode) {
+  if (given.empty() || given.back() == '/') return dpmCtrlPathNotFound;
+  FolderHandle pinnedFolder;
+  std::string path = given;
+  if (links == FileLinks::Refuse) {
+    if (HRESULT hr = PinFolder(given, &pinnedFolder, &path); FAILED(hr)) return hr;
+  }
   const std::string folder = FolderOf(path);
   mode_t mode = newMode & 0777;  // for a new file, less the umask
   bool replacing = false;
   struct stat st {};
-  if (links == FileLinks::Refuse &&
-      (FolderIsLink(path) || (::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode))))
-    return dpmCtrlInvalidFile;
+  if (links == FileLinks::Refuse && ::lstat(path.c_str(), &st) == 0 && S_ISLNK(st.st_mode)) return dpmCtrlInvalidFile;
   if (::stat(folder.c_str(), &st) != 0 || !S_ISDIR(st.st_mode)) return dpmCtrlPathNotFound;
   if ((st.st_mode & 0222) == 0) return dpmCtrlAccessDenied;  // a read-only folder, as for the file below
   if (::stat(path.c_str(), &st) == 0) {

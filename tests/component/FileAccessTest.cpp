@@ -117,6 +117,39 @@ INSTANTIATE_TEST_SUITE_P(
                                FileLinks::Follow, dpmCtrlInvalidFile}),
     [](const auto& info) { return std::string(info.param.what); });
 
+// Where links are refused, a folder swapped for a link to another one while a file of it is read or
+// written is never followed: the file is reached in the folder that was there when the call began.
+class FolderSwappedForALink : public FileAccess {
+ protected:
+  void SetUp() override {
+    ::mkdir((folder / "recorder").c_str(), 0755);
+    ::mkdir((folder / "elsewhere").c_str(), 0755);
+    WriteText(folder / "recorder/state.json", "inside");
+    WriteText(folder / "elsewhere/state.json", "outside");
+  }
+  void SwapAt(std::string_view step) {
+    InjectAction(step, [this] {
+      ::rename((folder / "recorder").c_str(), (folder / "moved").c_str());
+      ::symlink((folder / "elsewhere").c_str(), (folder / "recorder").c_str());
+    });
+  }
+};
+
+TEST_F(FolderSwappedForALink, ReadStaysInTheFolder) {
+  SwapAt("open");
+  std::string text;
+  EXPECT_EQ(ReadWholeFile(folder / "recorder/state.json", 100, &text, FileLinks::Refuse), S_OK);
+  EXPECT_EQ(text, "inside");
+}
+
+TEST_F(FolderSwappedForALink, WriteStaysInTheFolder) {
+  SwapAt("create");
+  EXPECT_EQ(WriteFileAtomically(folder / "recorder/state.json", "written", FileLinks::Refuse), S_OK);
+  EXPECT_EQ(ReadText(folder / "moved/state.json"), "written");
+  EXPECT_EQ(ReadText(folder / "elsewhere/state.json"), "outside");
+  EXPECT_EQ(EntryCount(folder / "elsewhere"), 1u);
+}
+
 TEST_F(FileAccess, ALinkToAFileIsFollowedWhereAllowed) {
   std::string text;
   EXPECT_EQ(ReadWholeFile(LinkToFile(folder), 100, &text, FileLinks::Follow), S_OK);
