@@ -2,7 +2,7 @@
 // The entry points of the converter module (WaveConverter.h).
 #include "component/files/AudioConversion.h"
 #include "component/files/WaveConverter.h"
-#include "component/files/TargetInspection.h"
+#include "component/files/ConversionTargetState.h"
 
 extern "C" __attribute__((visibility("default"))) HRESULT DpmConvertDss(const ConvertJob* job, TargetFile* target,
                                                                     TaskProgress* progress) {
@@ -11,5 +11,5 @@ extern "C" __attribute__((visibility("default"))) HRESULT DpmConvertDss(const Co
 
 extern "C" __attribute__((visibility("default"))) TargetState DpmInspectTarget(const ConvertJob* job,
                                                                            const std::string* target) {
-  return InspectConversionTarget(*job, *target);
+  return StateOfConversionTarget(*job, *target);
 }

@@ -8,4 +8,4 @@
 
 #include "component/files/ConvertJob.h"
 
-TargetState InspectConversionTarget(const ConvertJob& job, const std::string& target);
+TargetState StateOfConversionTarget(const ConvertJob& job, const std::string& target);

@@ -1,5 +1,5 @@
 // SPDX-License-Identifier: GPL-3.0-or-later
-#include "component/files/TargetInspection.h"
+#include "component/files/ConversionTargetState.h"
 
 #include <cstdlib>
 
@@ -45,7 +45,7 @@ bool FormatMatches(const AVCodecParameters* p, const AudioFormat& format) {
 
 }  // namespace
 
-TargetState InspectConversionTarget(const ConvertJob& job, const std::string& target) {
+TargetState StateOfConversionTarget(const ConvertJob& job, const std::string& target) {
   av_log_set_level(AV_LOG_QUIET);
   AVFormatContext* opened = nullptr;
   if (avformat_open_input(&opened, target.c_str(), nullptr, nullptr) < 0) return TargetState::Foreign;
