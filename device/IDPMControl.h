@@ -22,6 +22,9 @@ enum DpmSessionFlags : LONG {
   // SetDeviceSettings checks a settings object exactly as a commit does and stores nothing: the
   // answer a dry run reports.
   dpmSessionCheckCommitsOnly = 0x2,
+  // For a tool that takes no button presses or barcode scans: the session leaves the recorders'
+  // requests to the program's session, which would otherwise lose those the tool took first.
+  dpmSessionLeaveRequests = 0x4,
 };
 
 struct IDPMControl : IDispatch {

@@ -29,7 +29,7 @@ DPMControl::~DPMControl() {
 
 HRESULT DPMControl::Initialize(LONG flags) {
   if (!m_events->Dispatcher()) return CO_E_NOTINITIALIZED;  // made outside an apartment: no events
-  if (flags & ~(dpmSessionNoDefaultRecorder | dpmSessionCheckCommitsOnly)) return E_INVALIDARG;
+  if (flags & ~(dpmSessionNoDefaultRecorder | dpmSessionCheckCommitsOnly | dpmSessionLeaveRequests)) return E_INVALIDARG;
   return m_session->Initialize(flags);
 }
 

@@ -28,6 +28,7 @@ HRESULT Session::Initialize(LONG flags) {
   if (m_initialized) return S_OK;
   m_root = RecordersRoot();
   m_checkCommitsOnly = (flags & dpmSessionCheckCommitsOnly) != 0;
+  m_takesRequests = (flags & dpmSessionLeaveRequests) == 0;
   if (!(flags & dpmSessionNoDefaultRecorder) && AllRecorderFolders(m_root).empty()) {
     if (HRESULT hr = RecorderFolder::Create(m_root, DefaultRecorderModel(), {}, nullptr); FAILED(hr)) return hr;
   }
@@ -88,7 +89,7 @@ void Session::Connect(const std::string& path) {
       SUCCEEDED(RecorderFolder(path).LoadIdentity(&identity)) ? FindRecorderModel(identity.deviceType) : nullptr;
   auto link = std::make_shared<RecorderLink>(RecorderLink{path, model, S_OK, m_checkCommitsOnly});
   RecorderFolder(path).Tidy();
-  RecorderFolder(path).TakeRequests();  // what was asked before the recorder was ours is stale
+  if (m_takesRequests) RecorderFolder(path).TakeRequests();  // what was asked before the recorder was ours is stale
   m_links.push_back(link);
   WatchRequests(*link);
   const LONG index = static_cast<LONG>(m_links.size() - 1);
@@ -101,7 +102,7 @@ void Session::CheckReady(size_t index) {
   RecorderIdentity identity;
   if (link.Ready() || FAILED(RecorderFolder(link.path).LoadIdentity(&identity))) return;
   link.model = FindRecorderModel(identity.deviceType);
-  RecorderFolder(link.path).TakeRequests();  // asked of a recorder that was not ready
+  if (m_takesRequests) RecorderFolder(link.path).TakeRequests();  // asked of a recorder that was not ready
   m_events->Post(DPMEventDeviceReady, {NumberArgument(static_cast<LONG>(index))});
 }
 
@@ -112,7 +113,7 @@ void Session::Disconnect(size_t index, HRESULT why) {
 }
 
 void Session::DeliverRequests(size_t index) {
-  if (!m_links[index]->Ready()) return;
+  if (!m_takesRequests || !m_links[index]->Ready()) return;
   const LONG device = static_cast<LONG>(index);
   for (const std::string& text : RecorderFolder(m_links[index]->path).TakeRequests()) {
     RecorderRequest request;
@@ -158,7 +159,7 @@ void Session::StopWatching() {
 void Session::WatchRequests(const RecorderLink& link) {
   // A linked requests/ is refused when read; watching where it leads would only wake us for nothing.
   const std::string requests = RecorderFolder(link.path).RequestsPath();
-  if (m_inotify >= 0) ::inotify_add_watch(m_inotify, requests.c_str(), kRequestEvents | IN_DONT_FOLLOW);
+  if (m_inotify >= 0 && m_takesRequests) ::inotify_add_watch(m_inotify, requests.c_str(), kRequestEvents | IN_DONT_FOLLOW);
 }
 
 void Session::OnFolderChange() {

@@ -51,6 +51,7 @@ class Session {
   std::string m_root;
   bool m_initialized = false;
   bool m_checkCommitsOnly = false;
+  bool m_takesRequests = true;  // button presses and scans (dpmSessionLeaveRequests)
   std::vector<std::shared_ptr<RecorderLink>> m_links;
   int m_inotify = -1;
   unsigned m_watch = 0;

@@ -23,7 +23,9 @@ HRESULT CControlSession::Create() {
 HRESULT CControlSession::Start() {
   if (m_started) return S_OK;
   if (!m_control) return E_POINTER;
-  const LONG flags = dpmSessionNoDefaultRecorder | (m_checkCommitsOnly ? dpmSessionCheckCommitsOnly : 0);
+  // It shows no button presses or scans, so it leaves them to a running program's session.
+  const LONG flags =
+      dpmSessionNoDefaultRecorder | dpmSessionLeaveRequests | (m_checkCommitsOnly ? dpmSessionCheckCommitsOnly : 0);
   const HRESULT hr = m_control->Initialize(flags);
   m_started = SUCCEEDED(hr);
   return hr;

@@ -49,7 +49,7 @@ TEST_F(ComponentTest, InitializeMakesTheDefaultRecorderAndReportsItOnlyWhilePump
 }
 
 TEST_F(ComponentTest, ASessionWithoutDefaultMakesNoRecorderAndUnknownFlagsAreRefused) {
-  EXPECT_EQ(control->Initialize(0x4), E_INVALIDARG);
+  EXPECT_EQ(control->Initialize(0x8), E_INVALIDARG);
   ASSERT_EQ(control->Initialize(dpmSessionNoDefaultRecorder), S_OK);
   Pump();
   EXPECT_TRUE(sink.events.empty());
@@ -225,6 +225,19 @@ TEST_F(ComponentTest, ToolRequestsArriveAsButtonBarcodeAndReadyEvents) {
   EXPECT_EQ(sink.events[5].id, DPMEventBarcodeScanned);
   EXPECT_EQ(sink.events[6].id, DPMEventBarcodeStringScanned);
   EXPECT_EQ(sink.events[6].texts, std::vector<std::string>{"4711"});
+}
+
+// A tool's session takes no button press or scan, neither one waiting when it starts nor a new one:
+// they stay for the program's session.
+TEST_F(ComponentTest, ASessionThatLeavesRequestsTakesNone) {
+  ASSERT_EQ(Tool("add DPM4_8200 desk"), 0);
+  ASSERT_EQ(Tool("press desk record"), 0);
+  ASSERT_EQ(control->Initialize(dpmSessionLeaveRequests), S_OK);
+  ASSERT_TRUE(PumpUntilEvents(2));  // connected, ready
+  ASSERT_EQ(Tool("press desk play"), 0);
+  for (int i = 0; i < 5; ++i) CoGetApartmentDispatcher()->PumpFor(20);
+  EXPECT_EQ(sink.events.size(), 2u);
+  EXPECT_EQ(EntryCount(Recorders() + "/desk/requests"), 2u);
 }
 
 TEST_F(ComponentTest, ToolReportsItsErrorsWithUsage) {

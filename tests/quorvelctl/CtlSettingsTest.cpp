@@ -128,4 +128,12 @@ TEST_F(CtlTest, FormatAndTimeReachTheRecorder) {
   EXPECT_EQ(Ctl("format --yes").exit, 0);
 }
 
+// quorvelctl shows no button presses or scans, so it leaves them for a running program's session.
+TEST_F(CtlTest, LeavesButtonPressesForTheProgram) {
+  ASSERT_EQ(Tool("add DPM4_8200 desk"), 0) << ToolOutput();
+  ASSERT_EQ(Tool("press desk record"), 0) << ToolOutput();
+  for (const char* command : {"list", "show", "set DeviceBeep=false"}) EXPECT_EQ(Ctl(command).exit, 0) << command;
+  EXPECT_EQ(EntryCount(Recorders() + "/desk/requests"), 1u);
+}
+
 }  // namespace
