@@ -143,6 +143,7 @@ TEST_F(Commit, F2EditsTheFocusedRow) {
     if (!editor) continue;
     EXPECT_EQ(editor->Row(), row);
     EXPECT_EQ(editor->Column(), 0);
+    EXPECT_EQ(accessible::Announced(QApplication::focusWidget()), "K0, row 3");  // a screen reader's name
     harness.Type("key");
     harness.Press(Qt::Key_Tab);
   }

@@ -3,6 +3,7 @@
 
 #include <QAccessibleWidget>
 #include <QLineEdit>
+#include <QTableWidget>
 #include <QValidator>
 #include <algorithm>
 
@@ -34,7 +35,9 @@ class AccessibleEdit : public QAccessibleWidget,
 
   QString text(QAccessible::Text t) const override {
     if (t == QAccessible::Value) return Edit()->displayText();
-    return QAccessibleWidget::text(t);
+    QString text = QAccessibleWidget::text(t);
+    if (t == QAccessible::Name && text.isEmpty()) text = CellName();
+    return text;
   }
 
   void setText(QAccessible::Text t, const QString& text) override {
@@ -78,7 +81,20 @@ class AccessibleEdit : public QAccessibleWidget,
  private:
   QLineEdit* Edit() const { return static_cast<QLineEdit*>(widget()); }
   void Change(int start, int end, const QString& text);
+  QString CellName() const;
 };
+
+// An editor opened over a list's cell has no label: it is named by the cell, its column's heading and
+// its row ("Author, row 2").
+QString AccessibleEdit::CellName() const {
+  auto* table = qobject_cast<QTableWidget*>(Edit()->parentWidget());
+  if (!table) return {};
+  const QModelIndex cell = table->indexAt(table->viewport()->mapFrom(table, Edit()->geometry().center()));
+  if (!cell.isValid()) return {};
+  const QTableWidgetItem* heading = table->horizontalHeaderItem(cell.column());
+  const QString row = QStringLiteral("row %1").arg(cell.row() + 1);
+  return heading && !heading->text().isEmpty() ? heading->text() + QStringLiteral(", ") + row : row;
+}
 
 // What the keyboard could not type is refused whole: a read-only or disabled field, a text longer than
 // the field holds, one its validator rejects.
