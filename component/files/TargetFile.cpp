@@ -34,7 +34,10 @@ HRESULT TargetFile::Open() {
   if (m_path.empty()) return dpmCtrlPathNotFound;
   if (HRESULT hr = CheckWritableFolder(folder); FAILED(hr)) return hr;
   if (m_existing == TargetExisting::Refuse && PathExists(m_path)) return dpmCtrlFileExists;
-  m_fd = CreateUniqueFile(folder + "/." + NameOfPath(m_path) + ".tmp-", m_mode, &m_temp);
+  const std::string prefix = "." + NameOfPath(m_path) + ".tmp-";
+  // A writer of this name killed before its rename left its temporary; a live one's is locked and stays.
+  RemoveAbandonedTemporaries(folder, prefix);
+  m_fd = CreateUniqueFile(folder + "/" + prefix, m_mode, &m_temp);
   if (m_fd < 0) {
     m_temp.clear();
     return ResultFromErrno(errno);

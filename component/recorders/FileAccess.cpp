@@ -4,6 +4,7 @@
 #include <cerrno>
 #include <fcntl.h>
 #include <linux/magic.h>
+#include <filesystem>
 #include <random>
 #include <sys/file.h>
 #include <sys/stat.h>
@@ -18,6 +19,7 @@
 namespace {
 
 constexpr int kTemporaryNameAttempts = 100;
+constexpr size_t kSuffixLetters = 6;
 
 std::string FolderOf(const std::string& path) {
   size_t slash = path.find_last_of('/');
@@ -77,7 +79,7 @@ std::string RandomSuffix() {
   static constexpr char kLetters[] = "0123456789ABCDEFGHIJKLMNOPQRSTUVWXYZabcdefghijklmnopqrstuvwxyz";
   thread_local std::mt19937_64 random{std::random_device{}()};
   std::string suffix;
-  for (int i = 0; i < 6; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
+  for (size_t i = 0; i < kSuffixLetters; ++i) suffix += kLetters[random() % (sizeof kLetters - 1)];
   return suffix;
 }
 
@@ -132,6 +134,15 @@ void RemoveAbandonedTemporary(const std::string& folder, const std::string& name
     if (opened.st_ino != st.st_ino || opened.st_dev != st.st_dev) return;
   }
   ::unlink(path.c_str());
+}
+
+void RemoveAbandonedTemporaries(const std::string& folder, const std::string& prefix) {
+  std::error_code error;
+  for (std::filesystem::directory_iterator it(folder, error), end; !error && it != end; it.increment(error)) {
+    const std::string name = it->path().filename().string();
+    if (name.size() == prefix.size() + kSuffixLetters && name.compare(0, prefix.size(), prefix) == 0)
+      RemoveAbandonedTemporary(folder, name);
+  }
 }
 
 HRESULT ResultFromErrno(int error) {

@@ -55,5 +55,8 @@ void SyncFolder(const std::string& folder);
 // Removes a temporary file of `folder` only when no writer has it open (its lock is free); a link or
 // anything but a regular file is removed as the name it is, never followed.
 void RemoveAbandonedTemporary(const std::string& folder, const std::string& name);
+// The same for every temporary of `folder` named `prefix` and six letters, as CreateUniqueFile names
+// them: what a writer killed before its rename left.
+void RemoveAbandonedTemporaries(const std::string& folder, const std::string& prefix);
 // What a failure code of the file layer means, for people: "the disk is full (dpmCtrlOutOfDiskSpace)".
 std::string DescribeFileResult(HRESULT result);

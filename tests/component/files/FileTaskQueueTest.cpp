@@ -5,12 +5,15 @@
 #include <atomic>
 #include <chrono>
 #include <condition_variable>
+#include <fcntl.h>
 #include <mutex>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <thread>
 
 #include "component/files/FileTaskQueue.h"
 #include "component/files/TargetFile.h"
+#include "component/recorders/Descriptor.h"
 #include "component/recorders/FaultInjection.h"
 #include "device/DpmResults.h"
 #include "tests/component/TempFolder.h"
@@ -132,6 +135,23 @@ TEST(TargetFile, NeverReplacesAndLeavesNothingUntilCommitted) {
   EXPECT_EQ(EntryCount(folder.Path()), 1u);
   EXPECT_EQ(TargetFile(folder / "a.dss").Open(), dpmCtrlFileExists);
   EXPECT_EQ(TargetFile(folder / "none/a.dss").Open(), dpmCtrlPathNotFound);
+}
+
+// What a writer killed before its rename left goes with the next target of its name; a live writer's
+// temporary (locked) and other names' stay.
+TEST(TargetFile, OpeningTakesAwayAKilledWritersTemporary) {
+  TempFolder folder;
+  for (const char* name : {".a.dss.tmp-ABC123", ".a.dss.tmp-LIVE01", ".b.dss.tmp-ABC123", ".a.dss.tmp-LONGER1"})
+    WriteText(folder / name, "left");
+  Descriptor live(::open((folder / ".a.dss.tmp-LIVE01").c_str(), O_RDONLY | O_CLOEXEC));
+  ASSERT_EQ(::flock(live.Get(), LOCK_EX), 0);
+
+  TargetFile target(folder / "a.dss");
+  ASSERT_EQ(target.Open(), S_OK);
+
+  EXPECT_FALSE(std::filesystem::exists(folder / ".a.dss.tmp-ABC123"));
+  for (const char* name : {".a.dss.tmp-LIVE01", ".b.dss.tmp-ABC123", ".a.dss.tmp-LONGER1"})
+    EXPECT_TRUE(std::filesystem::exists(folder / name)) << name;
 }
 
 TEST(TargetFile, ANewFileFollowsTheUmask) {
