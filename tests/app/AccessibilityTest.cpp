@@ -58,6 +58,25 @@ INSTANTIATE_TEST_SUITE_P(
         Announcement{Window::SmartButtons, IDC_MIC_OMNI_DIRECTIONAL, R::RadioButton, "Omni Directional"},
         Announcement{Window::FileInfo, IDC_FI_IS_ENCRYPTED, R::CheckBox, "Is Encrypted"}));
 
+// Every control a user can reach is announced by some name, in every window.
+class EveryControl : public AllWindows, public testing::WithParamInterface<Window> {};
+
+TEST_P(EveryControl, HasAName) {
+  QWidget* window = WidgetOf(OpenWindow(GetParam()));
+  int reachable = 0;
+  for (QWidget* c : window->findChildren<QWidget*>(Qt::FindDirectChildrenOnly)) {
+    if (!c->isVisible() || c->objectName().isEmpty() || c->focusPolicy() == Qt::NoFocus) continue;
+    ++reachable;
+    EXPECT_NE(accessible::Announced(c), "") << "control " << c->objectName().toStdString();
+  }
+  EXPECT_GE(reachable, 2);
+}
+
+INSTANTIATE_TEST_SUITE_P(Windows, EveryControl,
+                         testing::Values(Window::Main, Window::Maintenance, Window::Settings, Window::SmartButtons,
+                                         Window::FileInfo),
+                         [](const testing::TestParamInfo<Window>& info) { return std::string(NameOf(info.param)); });
+
 // The text field inside an editable drop-down list is named like its list, and radio buttons stay radio
 // buttons whether checked or not.
 TEST_F(AllWindows, FieldsOfEditableListsAndCheckedRadios) {
